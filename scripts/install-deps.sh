@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Tolvar needs to build, test and run.
+set -euo pipefail
+
+packages=(
+  build-essential cmake
+  qt6-base-dev
+  libgtest-dev libbenchmark-dev
+  fonts-dejavu-core fonts-dejavu-extra
+  xvfb xauth imagemagick
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

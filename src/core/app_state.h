@@ -1,0 +1,29 @@
+#pragma once
+
+#include "core/fractal_params.h"
+#include "core/grid.h"
+#include "core/random.h"
+#include "core/view_state.h"
+
+#include <cstdint>
+
+namespace tolvar {
+
+// All process-wide data of the editor: the grids, the size in use, the
+// parameters, the view state and the random generator.
+struct AppState {
+    Grid HeightMap;
+    Grid UndoMap;
+    Grid ClipMap;
+    std::uint16_t MapRows = 0;
+    std::uint16_t MapCols = 0;
+    FractalParams params;
+    ViewState view;
+    Random random;
+};
+
+AppState& appState();
+// Back to the start-up state: zero grids, no size, seed 0.
+void resetAppState();
+
+} // namespace tolvar

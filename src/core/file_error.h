@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+namespace tolvar {
+
+// The message the user sees for a failed file-system call with this errno.
+std::string fileErrorMessage(int errorNumber);
+
+// Throws Error with the message for errorNumber.
+[[noreturn]] void throwFileError(int errorNumber);
+
+} // namespace tolvar

@@ -1,0 +1,120 @@
+#include "core/frame.h"
+
+#include "core/error.h"
+#include "core/number_text.h"
+
+#include <array>
+#include <utility>
+
+namespace tolvar {
+namespace {
+
+constexpr std::array operationItems{"UndoZ1", "View1", "Store1", "Retrieve1"};
+constexpr std::array viewButtons{"btnUp", "btnDown", "btnLeft", "btnRight", "btnRotLeft", "btnRotRight"};
+
+// The grids hold 512 data rows, so a size value div 20 must stay in 0..256.
+constexpr std::int32_t MaxHalfSize = 256;
+
+std::int32_t readHalfSize(const std::string& text)
+{
+    const std::int32_t half = StrToInt(text) / 20;
+    if (half < 0 || half > MaxHalfSize)
+        throw Error(formatMessage("'%s' is not a valid map size: Height / Width takes 0 to 5139", text));
+    return half;
+}
+
+} // namespace
+
+Frame::Frame(UiPort& ui, Prompter& prompter, AppState& state) : ui_(ui), prompter_(prompter), state_(state) {}
+
+void Frame::BeginOperation()
+{
+    for (const char* item : operationItems)
+        ui_.setEnabled(item, true);
+    for (const char* button : viewButtons)
+        ui_.setEnabled(button, true);
+
+    takeMapSize();
+
+    FractalParams& p = state_.params;
+    if (p.FirstOperation) {
+        p.FirstOperation = false;
+        state_.view = ViewState{128, 0, 0, 0};
+    }
+    ui_.newOverheadBitmap();
+
+    ui_.setBoxEnabled(Box::cboHeight, false);
+    ui_.setEnabled("Save1", true);
+
+    readParameters();
+    takeSnapshot();
+}
+
+void Frame::takeMapSize()
+{
+    FractalParams& p = state_.params;
+    p.HalfRows = readHalfSize(ui_.text(Box::cboHeight));
+    p.HalfCols = readHalfSize(ui_.text(Box::cboHeight));
+    state_.MapRows = static_cast<std::uint16_t>(2 * p.HalfRows);
+    state_.MapCols = static_cast<std::uint16_t>(2 * p.HalfCols);
+}
+
+// The boxes are read in this order, so the first bad one is the one reported.
+void Frame::readParameters()
+{
+    FractalParams& p = state_.params;
+    p.Real = StrToDouble(ui_.text(Box::ediReal));
+    p.Imaginary = StrToDouble(ui_.text(Box::ediImaginary));
+    p.ZRe = 0.0;
+    p.ZIm = 0.0;
+    p.Distortion = StrToDouble(ui_.text(Box::cboDistort));
+    p.CellRow = 0;
+    p.CellCol = 0;
+    p.CurRow = 0;
+    p.Spread = StrToSingle(ui_.text(Box::cboMagnify));
+    p.Steepness = StrToInt(ui_.text(Box::cboSteep));
+    p.Iterations = StrToInt(ui_.text(Box::ediIterations));
+    p.SeaLevel = StrToInt(ui_.text(Box::ediSeaLevel));
+    p.Shift = StrToInt(ui_.text(Box::ediShift));
+}
+
+void Frame::takeSnapshot()
+{
+    for (int r = 1; r <= state_.MapRows; ++r)
+        for (int c = 1; c <= state_.MapCols; ++c)
+            state_.UndoMap(r, c) = state_.HeightMap(r, c);
+}
+
+void Frame::RefreshViews()
+{
+    // Showing a view can resize it, and a resize refreshes the views again.
+    if (refreshing_)
+        return;
+    refreshing_ = true;
+    constexpr std::array<std::pair<const char*, ViewWindow>, 3> views{{
+        {"Wireframe2", ViewWindow::frmDisplay},
+        {"Plan1", ViewWindow::frmMapDisplay},
+        {"WinG1", ViewWindow::frm1st},
+    }};
+    try {
+        for (const auto& [item, window] : views)
+            if (ui_.isChecked(item))
+                ui_.showAndDraw(window);
+    } catch (...) {
+        refreshing_ = false;
+        throw;
+    }
+    refreshing_ = false;
+}
+
+void Frame::LogCommand(const std::string& line)
+{
+    if (!state_.params.Replaying && ui_.isChecked("SessionLogging1"))
+        ui_.appendHistory(line);
+}
+
+void Frame::BusyCursorOn() { ui_.setBusyCursor(true); }
+
+void Frame::BusyCursorOff() { ui_.setBusyCursor(false); }
+
+} // namespace tolvar

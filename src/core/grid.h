@@ -1,0 +1,26 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace tolvar {
+
+using Height = std::uint16_t;
+
+// A 514 x 514 grid of heights: map data in rows and columns 1..512, with
+// row and column 0 and 513 as a border ring.
+struct Grid {
+    static constexpr int Side = 514;
+
+    std::array<Height, Side * Side> cells{};
+
+    Height& operator()(int row, int col) { return cells[static_cast<std::size_t>(row * Side + col)]; }
+    Height operator()(int row, int col) const { return cells[static_cast<std::size_t>(row * Side + col)]; }
+
+    // Stores the low 16 bits: heights wrap, they never clamp.
+    void store(int row, int col, std::int64_t value) { (*this)(row, col) = static_cast<Height>(value); }
+
+    bool operator==(const Grid&) const = default;
+};
+
+} // namespace tolvar

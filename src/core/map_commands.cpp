@@ -1,0 +1,55 @@
+#include "core/map_commands.h"
+
+#include "core/frame.h"
+#include "core/number_text.h"
+
+namespace tolvar {
+
+void Undo(Frame& frame)
+{
+    AppState& s = frame.state();
+    for (int r = 1; r <= s.MapRows; ++r)
+        for (int c = 1; c <= s.MapCols; ++c)
+            s.HeightMap(r, c) = s.UndoMap(r, c);
+    frame.ui().setEnabled("UndoZ1", false);
+    frame.RefreshViews();
+    frame.ui().setPointInfo("Undone");
+}
+
+void NewMap(Frame& frame)
+{
+    UiPort& ui = frame.ui();
+    if (frame.prompter().confirm("New Map", "This will clear the current map.")) {
+        frame.BeginOperation();
+        const bool plan = ui.isChecked("Plan1");
+        const bool wireframe = ui.isChecked("Wireframe2");
+        Grid& map = frame.state().HeightMap;
+        for (int r = 1; r <= 512; ++r)
+            for (int c = 1; c <= 512; ++c)
+                map(r, c) = 0;
+        ui.hideWindow(ViewWindow::frmMapDisplay);
+        ui.hideWindow(ViewWindow::frmDisplay);
+        ui.setChecked("Plan1", plan);
+        ui.setChecked("Wireframe2", wireframe);
+        ui.setBoxEnabled(Box::cboHeight, true);
+    }
+    frame.LogCommand("New");
+    frame.RefreshViews();
+}
+
+void SetRandomSeed(Frame& frame)
+{
+    const std::string text = frame.ui().text(Box::ediRandSeed);
+    frame.state().random.RandomSeed = static_cast<std::uint32_t>(StrToInt(text));
+    frame.LogCommand("Rnd=" + text);
+}
+
+void Randomize(Frame& frame)
+{
+    Random& random = frame.state().random;
+    random.SeedFromClock();
+    frame.ui().setText(Box::ediRandSeed, IntToStr(static_cast<std::int32_t>(random.RandomSeed)));
+    frame.LogCommand("Rnd=" + frame.ui().text(Box::ediRandSeed));
+}
+
+} // namespace tolvar

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tolvar {
+
+struct FileDialog {
+    std::string_view name; // design name, e.g. "dlgLoad"
+    std::string_view defaultExtension;
+    std::string_view filterName;
+    std::string_view filterPattern;
+    bool save = false;
+};
+
+// Every question and message box goes through here, so that tests and the
+// batch driver can answer them.
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+
+    // An OK/Cancel box; true for OK.
+    virtual bool confirm(const std::string& title, const std::string& text) = 0;
+    // The chosen file name, or nothing when the dialog was cancelled.
+    virtual std::optional<std::string> chooseFile(const FileDialog& dialog) = 0;
+    virtual void showError(const std::string& message) = 0;
+};
+
+} // namespace tolvar

@@ -1,0 +1,35 @@
+#include "core/scripted_prompter.h"
+
+namespace tolvar {
+
+void ScriptedPrompter::dropAnswers()
+{
+    files_.clear();
+    confirms_.clear();
+}
+
+bool ScriptedPrompter::confirm(const std::string& title, const std::string&)
+{
+    if (confirms_.empty()) {
+        unanswered_ = "the box \"" + title + "\"";
+        return false;
+    }
+    const bool ok = confirms_.front();
+    confirms_.pop_front();
+    return ok;
+}
+
+std::optional<std::string> ScriptedPrompter::chooseFile(const FileDialog& dialog)
+{
+    if (files_.empty()) {
+        unanswered_ = "the file dialog " + std::string(dialog.name);
+        return std::nullopt;
+    }
+    auto answer = std::move(files_.front());
+    files_.pop_front();
+    return answer;
+}
+
+void ScriptedPrompter::showError(const std::string& message) { errors_.push_back(message); }
+
+} // namespace tolvar

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "core/prompter.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tolvar {
+
+// Answers dialogs and boxes from queues filled in advance. A question with
+// no answer waiting is recorded and treated as cancelled.
+class ScriptedPrompter : public Prompter {
+public:
+    void queueFile(std::optional<std::string> answer) { files_.push_back(std::move(answer)); }
+    void queueConfirm(bool ok) { confirms_.push_back(ok); }
+    void dropAnswers();
+
+    bool confirm(const std::string& title, const std::string& text) override;
+    std::optional<std::string> chooseFile(const FileDialog& dialog) override;
+    void showError(const std::string& message) override;
+
+    // What was asked without an answer waiting, e.g. "New Map" or "dlgLoad".
+    const std::optional<std::string>& unanswered() const { return unanswered_; }
+    const std::vector<std::string>& errors() const { return errors_; }
+    void clearErrors() { errors_.clear(); }
+
+private:
+    std::deque<std::optional<std::string>> files_;
+    std::deque<bool> confirms_;
+    std::optional<std::string> unanswered_;
+    std::vector<std::string> errors_;
+};
+
+} // namespace tolvar

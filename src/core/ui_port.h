@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tolvar {
+
+// The main window's parameter boxes, in the order the controls stand.
+enum class Box {
+    cboHeight,
+    ediIterations,
+    cboMagnify,
+    cboSteep,
+    ediReal,
+    ediImaginary,
+    cboDistort,
+    ediRandSeed,
+    ediSeaLevel,
+    ediShift,
+};
+
+// The view windows that the frame shows, hides and redraws.
+enum class ViewWindow { frmDisplay, frmMapDisplay, frm1st };
+
+// What commands need of the windows. The main window implements it; tests
+// use a fake. Menu items and buttons are named by their design names.
+class UiPort {
+public:
+    virtual ~UiPort() = default;
+
+    virtual std::string text(Box box) const = 0;
+    virtual void setText(Box box, const std::string& text) = 0;
+    virtual void setBoxEnabled(Box box, bool enabled) = 0;
+
+    virtual bool isChecked(std::string_view item) const = 0;
+    virtual void setChecked(std::string_view item, bool checked) = 0;
+    virtual void setEnabled(std::string_view control, bool enabled) = 0;
+
+    // Shows the window and redraws its view from the current map.
+    virtual void showAndDraw(ViewWindow window) = 0;
+    virtual void hideWindow(ViewWindow window) = 0;
+    // A blank plan bitmap for the current map size.
+    virtual void newOverheadBitmap() = 0;
+    virtual void setPointInfo(const std::string& text) = 0;
+    virtual void appendHistory(const std::string& line) = 0;
+    virtual void setBusyCursor(bool busy) = 0;
+};
+
+} // namespace tolvar

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "core/boxes.h"
+#include "core/ui_port.h"
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace tolvar::testing {
+
+// A UiPort without windows: boxes start with their design texts, the
+// check marks with the menu's start state, and every call to the views is
+// recorded in order.
+class FakeUi : public UiPort {
+public:
+    FakeUi()
+    {
+        for (const BoxInfo& info : Boxes)
+            texts[info.box] = std::string(info.defaultText);
+        checked = {"Mandelbrot1", "Plan1", "WinG1", "N1280", "Green1", "ZoomOverlay1"};
+    }
+
+    std::string text(Box box) const override { return texts.at(box); }
+    void setText(Box box, const std::string& t) override { texts[box] = t; }
+    void setBoxEnabled(Box box, bool enabled) override { boxEnabled[box] = enabled; }
+
+    bool isChecked(std::string_view item) const override { return checked.count(std::string(item)) != 0; }
+    void setChecked(std::string_view item, bool on) override
+    {
+        if (on)
+            checked.insert(std::string(item));
+        else
+            checked.erase(std::string(item));
+    }
+    void setEnabled(std::string_view control, bool on) override { enabled[std::string(control)] = on; }
+
+    void showAndDraw(ViewWindow window) override { calls.push_back("show " + windowName(window)); }
+    void hideWindow(ViewWindow window) override { calls.push_back("hide " + windowName(window)); }
+    void newOverheadBitmap() override { calls.push_back("new bitmap"); }
+    void setPointInfo(const std::string& t) override
+    {
+        pointInfo = t;
+        calls.push_back("point " + t);
+    }
+    void appendHistory(const std::string& line) override { history.push_back(line); }
+    void setBusyCursor(bool on) override
+    {
+        busy = on;
+        calls.push_back(on ? "busy on" : "busy off");
+    }
+
+    static std::string windowName(ViewWindow window)
+    {
+        switch (window) {
+        case ViewWindow::frmDisplay:
+            return "frmDisplay";
+        case ViewWindow::frmMapDisplay:
+            return "frmMapDisplay";
+        case ViewWindow::frm1st:
+            return "frm1st";
+        }
+        return "?";
+    }
+
+    std::map<Box, std::string> texts;
+    std::map<Box, bool> boxEnabled;
+    std::set<std::string> checked;
+    std::map<std::string, bool> enabled;
+    std::vector<std::string> calls;
+    std::vector<std::string> history;
+    std::string pointInfo;
+    bool busy = false;
+};
+
+} // namespace tolvar::testing
