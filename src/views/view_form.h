@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 
 namespace tolvar {
@@ -10,10 +11,13 @@ class ViewForm : public QWidget {
     Q_OBJECT
 
 public:
-    using QWidget::QWidget;
+    explicit ViewForm(QWidget* parent = nullptr, Qt::WindowFlags flags = Qt::Window) : QWidget(parent, flags) {}
 
     // Draws the view from the current map and view state.
     virtual void redraw() = 0;
+    // The picture the view draws into, at its own size; null before the
+    // view has one.
+    virtual QImage viewBuffer() const { return {}; }
 
 signals:
     void closed();

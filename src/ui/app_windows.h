@@ -1,0 +1,35 @@
+#pragma once
+
+#include <memory>
+
+namespace tolvar {
+
+class Prompter;
+class TForm1;
+class TfrmDisplay;
+class TfrmMapDisplay;
+class TfrmAbout;
+class TfrmHistory;
+class Tfrm1st;
+class TfrmToolbox;
+
+// The seven windows of the program, created in their start-up order with
+// the main window first; only the main window is shown.
+class AppWindows {
+public:
+    explicit AppWindows(Prompter& prompter);
+    ~AppWindows();
+
+    TForm1& form1() { return *form1_; }
+
+private:
+    std::unique_ptr<TForm1> form1_;
+    std::unique_ptr<TfrmDisplay> frmDisplay_;
+    std::unique_ptr<TfrmMapDisplay> frmMapDisplay_;
+    std::unique_ptr<TfrmAbout> frmAbout_;
+    std::unique_ptr<TfrmHistory> frmHistory_;
+    std::unique_ptr<Tfrm1st> frm1st_;
+    std::unique_ptr<TfrmToolbox> frmToolbox_;
+};
+
+} // namespace tolvar

@@ -1,0 +1,246 @@
+#include "ui/batch_driver.h"
+
+#include "core/app_state.h"
+#include "core/boxes.h"
+#include "core/scripted_prompter.h"
+#include "ui/app_windows.h"
+#include "ui/main_window.h"
+#include "ui/menu_tree.h"
+#include "ui/parameter_panel.h"
+#include "views/view_form.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSaveFile>
+#include <ostream>
+#include <set>
+
+namespace tolvar {
+namespace {
+
+const std::set<std::string> reservedWords{"print", "dialog", "confirm", "grid",   "shot",
+                                          "press", "dblclick", "history", "history-out"};
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+std::string stateWords(bool enabled, bool checked, bool visible)
+{
+    return std::string(enabled ? "enabled" : "disabled") + (checked ? " checked" : " unchecked") +
+           (visible ? " visible" : " hidden");
+}
+
+// The whole grid as little-endian words, row 0 first.
+QByteArray gridBytes(const Grid& grid)
+{
+    QByteArray bytes;
+    bytes.reserve(static_cast<qsizetype>(grid.cells.size() * 2));
+    for (const Height h : grid.cells) {
+        bytes.append(static_cast<char>(h & 0xFF));
+        bytes.append(static_cast<char>(h >> 8));
+    }
+    return bytes;
+}
+
+} // namespace
+
+BatchDriver::BatchDriver(AppWindows& windows, ScriptedPrompter& prompter, std::ostream& out, std::ostream& err)
+    : windows_(windows), prompter_(prompter), out_(out), err_(err)
+{
+    QObject::connect(&windows_.form1(), &TForm1::closed, [this] { exited_ = true; });
+}
+
+const char* BatchDriver::helpText()
+{
+    return "usage: tolvar-batch [--keep-going] [--help] STEP...\n"
+           "Runs Tolvar's main window headless, one step after another:\n"
+           "  NAME=TEXT          type TEXT into the box NAME (cboHeight, ediIterations, ...)\n"
+           "  NAME               click the menu item or button NAME (Run1, SetRandSeed1, btnUp, ...)\n"
+           "  dialog=PATH        answer the next file dialog with PATH (dialog= cancels it)\n"
+           "  confirm=ok|cancel  answer the next OK/Cancel box\n"
+           "  print=NAME         print a box's or label's text, or the state of an item, button or window\n"
+           "  grid=PATH          write the 514 x 514 height grid as little-endian 16-bit words\n"
+           "  shot=NAME:PATH.png write the picture of the view window NAME\n"
+           "Exit status: 0 done, 1 an error box was shown, 2 a usage error.\n"
+           "With --keep-going the run goes on after an error, as a user goes on after closing the box.\n";
+}
+
+int BatchDriver::run(const std::vector<std::string>& arguments)
+{
+    try {
+        const std::vector<Step> steps = parse(arguments);
+        for (const Step& step : steps)
+            validate(step);
+        for (const Step& step : steps) {
+            perform(step);
+            QCoreApplication::processEvents();
+            if (prompter_.unanswered())
+                throw UsageError{"no answer waiting for " + *prompter_.unanswered()};
+            if (!reportErrors() || exited_)
+                break;
+        }
+    } catch (const UsageError& e) {
+        err_ << "usage: " << e.message << '\n';
+        return 2;
+    }
+    return failed_ ? 1 : 0;
+}
+
+std::vector<BatchDriver::Step> BatchDriver::parse(const std::vector<std::string>& arguments)
+{
+    std::vector<Step> steps;
+    bool optionsDone = false;
+    for (const std::string& argument : arguments) {
+        if (!optionsDone && argument == "--keep-going") {
+            keepGoing_ = true;
+            continue;
+        }
+        optionsDone = true;
+        if (argument.starts_with("--"))
+            throw UsageError{"unknown option " + argument + " (options come before the steps)"};
+        const auto equals = argument.find('=');
+        if (equals == std::string::npos)
+            steps.push_back({argument, std::nullopt});
+        else
+            steps.push_back({argument.substr(0, equals), argument.substr(equals + 1)});
+    }
+    return steps;
+}
+
+void BatchDriver::validate(const Step& step) const
+{
+    const std::string& key = step.key;
+    if (!step.value) {
+        QObject* target = named(key);
+        if (!qobject_cast<QAction*>(target) && !qobject_cast<QAbstractButton*>(target))
+            throw UsageError{"no menu item or button named '" + key + "'"};
+        return;
+    }
+    const std::string& value = *step.value;
+    if (boxNamed(key))
+        return;
+    if (!reservedWords.count(key))
+        throw UsageError{"no box named '" + key + "'"};
+    if (key == "print" && !named(value))
+        throw UsageError{"nothing named '" + value + "' to print"};
+    if (key == "confirm" && value != "ok" && value != "cancel")
+        throw UsageError{"confirm takes ok or cancel, not '" + value + "'"};
+    if (key == "grid" && value.empty())
+        throw UsageError{"grid needs a file name"};
+    if (key == "shot") {
+        const auto colon = value.find(':');
+        if (colon == std::string::npos || !viewWindow(value.substr(0, colon)))
+            throw UsageError{"shot takes WINDOW:PATH.png with a view window, not '" + value + "'"};
+    }
+    if (key == "press" || key == "dblclick" || key == "history" || key == "history-out")
+        throw UsageError{"the step '" + key + "' is not available yet"};
+}
+
+void BatchDriver::perform(const Step& step)
+{
+    if (!step.value)
+        return click(step.key);
+    const std::string& value = *step.value;
+    if (step.key == "print")
+        print(value);
+    else if (step.key == "dialog")
+        prompter_.queueFile(value.empty() ? std::nullopt : std::optional(value));
+    else if (step.key == "confirm")
+        prompter_.queueConfirm(value == "ok");
+    else if (step.key == "grid")
+        writeGrid(value);
+    else if (step.key == "shot")
+        writeShot(value);
+    else
+        typeInto(step.key, value);
+}
+
+bool BatchDriver::reportErrors()
+{
+    for (const std::string& message : prompter_.errors()) {
+        err_ << "error: " << message << '\n';
+        failed_ = true;
+    }
+    const bool stop = !prompter_.errors().empty() && !keepGoing_;
+    prompter_.clearErrors();
+    return !stop;
+}
+
+void BatchDriver::typeInto(const std::string& name, const std::string& text)
+{
+    const Box box = *boxNamed(name);
+    const ParameterPanel& panel = windows_.form1().panel();
+    if (!panel.box(box)->isEnabled())
+        throw UsageError{"the box " + name + " is disabled"};
+    panel.edit(box)->setText(qs(text));
+}
+
+void BatchDriver::click(const std::string& name)
+{
+    QObject* target = named(name);
+    if (auto* action = qobject_cast<QAction*>(target)) {
+        if (!windows_.form1().reachable(qs(name)))
+            throw UsageError{"the item " + name + " is disabled"};
+        action->trigger();
+    } else if (auto* button = qobject_cast<QAbstractButton*>(target)) {
+        if (!button->isEnabled())
+            throw UsageError{"the button " + name + " is disabled"};
+        button->click();
+    }
+}
+
+void BatchDriver::print(const std::string& name)
+{
+    std::string shown;
+    QObject* target = named(name);
+    if (const auto box = boxNamed(name))
+        shown = windows_.form1().text(*box);
+    else if (auto* label = qobject_cast<QLabel*>(target))
+        shown = label->text().toStdString();
+    else if (auto* action = qobject_cast<QAction*>(target))
+        shown = stateWords(itemEnabled(action), action->isChecked(), action->isVisible());
+    else if (auto* button = qobject_cast<QAbstractButton*>(target))
+        shown = stateWords(button->isEnabled(), button->isChecked(), button->isVisible());
+    else if (auto* widget = qobject_cast<QWidget*>(target))
+        shown = stateWords(widget->isEnabled(), false, widget->isVisible());
+    out_ << name << '=' << shown << std::endl;
+}
+
+void BatchDriver::writeGrid(const std::string& path)
+{
+    QSaveFile file(qs(path));
+    if (!file.open(QIODevice::WriteOnly) || file.write(gridBytes(appState().HeightMap)) < 0 || !file.commit())
+        prompter_.showError("Cannot create file " + path);
+}
+
+void BatchDriver::writeShot(const std::string& target)
+{
+    const auto colon = target.find(':');
+    const std::string path = target.substr(colon + 1);
+    const QImage image = static_cast<ViewForm*>(viewWindow(target.substr(0, colon)))->viewBuffer();
+    if (image.isNull())
+        throw UsageError{"the window " + target.substr(0, colon) + " has no picture yet"};
+    if (!image.save(qs(path), "PNG"))
+        prompter_.showError("Cannot create file " + path);
+}
+
+// A menu item, button, box, label or window by its design name.
+QObject* BatchDriver::named(const std::string& name) const
+{
+    const QString wanted = qs(name);
+    if (QAction* action = windows_.form1().item(wanted))
+        return action;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == wanted)
+            return window;
+        if (auto* child = window->findChild<QWidget*>(wanted))
+            return child;
+    }
+    return nullptr;
+}
+
+QObject* BatchDriver::viewWindow(const std::string& name) const { return qobject_cast<ViewForm*>(named(name)); }
+
+} // namespace tolvar

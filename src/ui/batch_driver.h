@@ -1,0 +1,59 @@
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QObject;
+
+namespace tolvar {
+
+class AppWindows;
+class ScriptedPrompter;
+
+// Runs the real windows from a list of steps: typing into boxes, clicking
+// items and buttons, answering dialogs, printing states and writing the map.
+class BatchDriver {
+public:
+    BatchDriver(AppWindows& windows, ScriptedPrompter& prompter, std::ostream& out, std::ostream& err);
+
+    // The exit status: 0 done, 1 an error box was shown, 2 a usage error.
+    int run(const std::vector<std::string>& arguments);
+
+    static const char* helpText();
+
+private:
+    struct Step {
+        std::string key;
+        std::optional<std::string> value;
+    };
+    struct UsageError {
+        std::string message;
+    };
+
+    std::vector<Step> parse(const std::vector<std::string>& arguments);
+    void validate(const Step& step) const;
+    void perform(const Step& step);
+    // Reports the errors of the last step; false when the run must stop.
+    bool reportErrors();
+
+    void typeInto(const std::string& name, const std::string& text);
+    void click(const std::string& name);
+    void print(const std::string& name);
+    void writeGrid(const std::string& path);
+    void writeShot(const std::string& target);
+
+    QObject* named(const std::string& name) const;
+    QObject* viewWindow(const std::string& name) const;
+
+    AppWindows& windows_;
+    ScriptedPrompter& prompter_;
+    std::ostream& out_;
+    std::ostream& err_;
+    bool keepGoing_ = false;
+    bool failed_ = false;
+    bool exited_ = false;
+};
+
+} // namespace tolvar

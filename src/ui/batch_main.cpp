@@ -1,0 +1,46 @@
+#include "core/scripted_prompter.h"
+#include "ui/app_windows.h"
+#include "ui/batch_driver.h"
+#include "ui/style.h"
+
+#include <QApplication>
+#include <QTemporaryFile>
+#include <cstring>
+#include <iostream>
+
+namespace {
+
+// The offscreen platform with one fixed 1280 x 1024 screen, so that window
+// sizes do not depend on the machine the script runs on.
+std::unique_ptr<QTemporaryFile> offscreenScreenConfig()
+{
+    auto config = std::make_unique<QTemporaryFile>();
+    if (config->open()) {
+        config->write(R"({"synchronousWindowSystemEvents": true, "windowFrameMargins": false,)"
+                      R"( "screens": [{"name": "batch", "x": 0, "y": 0, "width": 1280, "height": 1024,)"
+                      R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+        config->flush();
+    }
+    return config;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (!arguments.empty() && arguments.front() == "--help") {
+        std::cout << tolvar::BatchDriver::helpText();
+        return 0;
+    }
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    const auto config = offscreenScreenConfig();
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config->fileName()).toLocal8Bit());
+
+    QApplication app(argc, argv);
+    tolvar::applyStyle(app);
+    tolvar::ScriptedPrompter prompter;
+    tolvar::AppWindows windows(prompter);
+    tolvar::BatchDriver driver(windows, prompter, std::cout, std::cerr);
+    return driver.run(arguments);
+}

@@ -1,0 +1,233 @@
+#include "ui/main_window.h"
+
+#include "core/boxes.h"
+#include "core/map_commands.h"
+#include "core/view_toggle.h"
+#include "session/history_window.h"
+#include "ui/menu_tree.h"
+#include "ui/parameter_panel.h"
+#include "ui/wrapping_menu_bar.h"
+#include "views/overhead_window.h"
+#include "views/wing_window.h"
+#include "views/wireframe_window.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QVBoxLayout>
+#include <stdexcept>
+
+namespace tolvar {
+namespace {
+
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+} // namespace
+
+TForm1::TForm1(Prompter& prompter)
+    : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint), prompter_(prompter), frame_(*this, prompter),
+      panel_(new ParameterPanel(this)), menuBar_(new WrappingMenuBar(buildMenus(mainMenuTree(), this), this))
+{
+    setObjectName("Form1");
+    setWindowTitle("Tolvar");
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->setMenuBar(menuBar_);
+    layout->addWidget(panel_);
+    menuBar_->reflow(ParameterPanel::Width);
+    move(1, 1);
+
+    frame_.state().params.FirstOperation = true;
+    frame_.state().params.Replaying = false;
+
+    collectActions();
+    connectMenuItems();
+    connectButtons();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::attach(const ViewWindows& windows)
+{
+    windows_ = windows;
+    connectWindows();
+}
+
+void TForm1::collectActions()
+{
+    for (QAction* action : findChildren<QAction*>())
+        if (!action->objectName().isEmpty())
+            actions_.insert(action->objectName(), action);
+}
+
+void TForm1::connectMenuItems()
+{
+    const std::initializer_list<std::pair<const char*, void (TForm1::*)()>> handlers{
+        {"New1", &TForm1::New1Click},
+        {"UndoZ1", &TForm1::UndoZ1Click},
+        {"Exit1", &TForm1::Exit1Click},
+        {"About1", &TForm1::About1Click},
+        {"Toolbox1", &TForm1::Toolbox1Click},
+        {"SetRandSeed1", &TForm1::SetRandSeed1Click},
+        {"GetRandomSeed1", &TForm1::GetRandomSeed1Click},
+        {"Plan1", &TForm1::Plan1Click},
+        {"Wireframe2", &TForm1::Wireframe2Click},
+        {"WinG1", &TForm1::WinG1Click},
+        {"History1", &TForm1::History1Click},
+    };
+    for (const auto& [name, handler] : handlers) {
+        QAction* action = requireItem(name);
+        connect(action, &QAction::triggered, this, [this, action, handler] {
+            // Qt has already flipped a checkable item; its handler sets the
+            // check mark itself, so start from the state the user saw.
+            if (action->isCheckable())
+                action->setChecked(!action->isChecked());
+            guarded([this, handler] { (this->*handler)(); });
+        });
+    }
+}
+
+void TForm1::connectButtons() {}
+
+void TForm1::connectWindows()
+{
+    connect(windows_.mapDisplay, &ViewForm::closed, this, [this] { setChecked("Plan1", false); });
+    connect(windows_.display, &ViewForm::closed, this, [this] { setChecked("Wireframe2", false); });
+    connect(windows_.wing, &ViewForm::closed, this, [this] { setChecked("WinG1", false); });
+    connect(windows_.history, &TfrmHistory::closed, this, [this] { setChecked("History1", false); });
+}
+
+void TForm1::guarded(const std::function<void()>& command)
+{
+    try {
+        command();
+    } catch (const std::exception& e) {
+        prompter_.showError(e.what());
+    }
+}
+
+QAction* TForm1::requireItem(std::string_view name) const
+{
+    QAction* action = actions_.value(qs(name));
+    if (!action)
+        throw std::logic_error("no menu item " + std::string(name));
+    return action;
+}
+
+bool TForm1::reachable(const QString& name) const
+{
+    const QAction* action = actions_.value(name);
+    if (!action || !itemEnabled(action))
+        return false;
+    for (auto* menu = qobject_cast<QMenu*>(action->parent()); menu; menu = qobject_cast<QMenu*>(menu->parent()))
+        if (!itemEnabled(menu->menuAction()))
+            return false;
+    return true;
+}
+
+// UiPort
+
+std::string TForm1::text(Box box) const { return panel_->edit(box)->text().toStdString(); }
+
+void TForm1::setText(Box box, const std::string& text) { panel_->edit(box)->setText(QString::fromStdString(text)); }
+
+void TForm1::setBoxEnabled(Box box, bool enabled) { panel_->box(box)->setEnabled(enabled); }
+
+bool TForm1::isChecked(std::string_view item) const { return requireItem(item)->isChecked(); }
+
+void TForm1::setChecked(std::string_view item, bool checked) { requireItem(item)->setChecked(checked); }
+
+void TForm1::setEnabled(std::string_view control, bool enabled)
+{
+    if (QAbstractButton* button = panel_->button(qs(control)))
+        button->setEnabled(enabled);
+    else
+        setItemEnabled(requireItem(control), enabled);
+}
+
+QWidget* TForm1::viewWidget(ViewWindow window) const
+{
+    switch (window) {
+    case ViewWindow::frmDisplay:
+        return windows_.display;
+    case ViewWindow::frmMapDisplay:
+        return windows_.mapDisplay;
+    case ViewWindow::frm1st:
+        return windows_.wing;
+    }
+    return nullptr;
+}
+
+void TForm1::showAndDraw(ViewWindow window)
+{
+    auto* view = static_cast<ViewForm*>(viewWidget(window));
+    view->show();
+    view->redraw();
+}
+
+void TForm1::hideWindow(ViewWindow window) { viewWidget(window)->hide(); }
+
+void TForm1::newOverheadBitmap() { windows_.mapDisplay->newBitmap(); }
+
+void TForm1::setPointInfo(const std::string& text) { windows_.mapDisplay->setPointInfo(QString::fromStdString(text)); }
+
+void TForm1::appendHistory(const std::string& line) { windows_.history->appendLine(QString::fromStdString(line)); }
+
+void TForm1::setBusyCursor(bool busy)
+{
+    for (QWidget* window : {static_cast<QWidget*>(this), static_cast<QWidget*>(windows_.display),
+                            static_cast<QWidget*>(windows_.mapDisplay)}) {
+        if (busy)
+            window->setCursor(Qt::WaitCursor);
+        else
+            window->unsetCursor();
+    }
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    emit closed();
+}
+
+// Commands
+
+void TForm1::New1Click() { NewMap(frame_); }
+
+void TForm1::UndoZ1Click() { Undo(frame_); }
+
+void TForm1::Exit1Click() { close(); }
+
+void TForm1::About1Click()
+{
+    windows_.about->show();
+    windows_.about->raise();
+    windows_.about->activateWindow();
+}
+
+void TForm1::toggleWindow(const char* item, QWidget* window)
+{
+    const bool show = !isChecked(item);
+    setChecked(item, show);
+    window->setVisible(show);
+}
+
+void TForm1::Toolbox1Click() { toggleWindow("Toolbox1", windows_.toolbox); }
+
+void TForm1::History1Click() { toggleWindow("History1", windows_.history); }
+
+void TForm1::SetRandSeed1Click() { SetRandomSeed(frame_); }
+
+void TForm1::GetRandomSeed1Click() { Randomize(frame_); }
+
+void TForm1::Plan1Click() { ToggleView(frame_, "Plan1", ViewWindow::frmMapDisplay); }
+
+void TForm1::Wireframe2Click() { ToggleView(frame_, "Wireframe2", ViewWindow::frmDisplay); }
+
+void TForm1::WinG1Click() { ToggleView(frame_, "WinG1", ViewWindow::frm1st); }
+
+} // namespace tolvar

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "core/frame.h"
+#include "core/ui_port.h"
+
+#include <QHash>
+#include <QWidget>
+#include <functional>
+
+class QAction;
+class QAbstractButton;
+
+namespace tolvar {
+
+class ParameterPanel;
+class TfrmDisplay;
+class TfrmMapDisplay;
+class TfrmHistory;
+class Tfrm1st;
+class WrappingMenuBar;
+
+// The other windows, which the main window shows, hides and draws into.
+struct ViewWindows {
+    TfrmDisplay* display;
+    TfrmMapDisplay* mapDisplay;
+    QWidget* about;
+    TfrmHistory* history;
+    Tfrm1st* wing;
+    QWidget* toolbox;
+};
+
+// "Tolvar": the narrow, always-on-top control panel with the parameter boxes,
+// the view buttons and the menu from which every command starts.
+class TForm1 : public QWidget, public UiPort {
+    Q_OBJECT
+
+public:
+    explicit TForm1(Prompter& prompter);
+    ~TForm1() override;
+
+    // Called once the other windows exist, before the first command.
+    void attach(const ViewWindows& windows);
+
+    Frame& frame() { return frame_; }
+    QAction* item(const QString& name) const { return actions_.value(name); }
+    // True when the item and every menu above it are enabled.
+    bool reachable(const QString& name) const;
+    const QHash<QString, QAction*>& items() const { return actions_; }
+    const ParameterPanel& panel() const { return *panel_; }
+
+    // UiPort
+    std::string text(Box box) const override;
+    void setText(Box box, const std::string& text) override;
+    void setBoxEnabled(Box box, bool enabled) override;
+    bool isChecked(std::string_view item) const override;
+    void setChecked(std::string_view item, bool checked) override;
+    void setEnabled(std::string_view control, bool enabled) override;
+    void showAndDraw(ViewWindow window) override;
+    void hideWindow(ViewWindow window) override;
+    void newOverheadBitmap() override;
+    void setPointInfo(const std::string& text) override;
+    void appendHistory(const std::string& line) override;
+    void setBusyCursor(bool busy) override;
+
+signals:
+    // The main window was closed: the program ends.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void collectActions();
+    void connectMenuItems();
+    void connectButtons();
+    void connectWindows();
+    // Runs a command; an error ends it with a message box, as the user expects.
+    void guarded(const std::function<void()>& command);
+    QAction* requireItem(std::string_view name) const;
+    QWidget* viewWidget(ViewWindow window) const;
+    void toggleWindow(const char* item, QWidget* window);
+
+    void New1Click();
+    void UndoZ1Click();
+    void Exit1Click();
+    void About1Click();
+    void Toolbox1Click();
+    void SetRandSeed1Click();
+    void GetRandomSeed1Click();
+    void Plan1Click();
+    void Wireframe2Click();
+    void WinG1Click();
+    void History1Click();
+
+    Prompter& prompter_;
+    Frame frame_;
+    ParameterPanel* panel_;
+    WrappingMenuBar* menuBar_;
+    QHash<QString, QAction*> actions_;
+    ViewWindows windows_{};
+};
+
+} // namespace tolvar

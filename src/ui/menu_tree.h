@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+class QMenu;
+class QAction;
+class QWidget;
+
+namespace tolvar {
+
+// One entry of the main menu. An entry with items is a submenu; a caption
+// of "-" is a separator.
+struct MenuEntry {
+    enum Flag { Disabled = 1, Hidden = 2, Checkable = 4, Checked = 8 | Checkable };
+
+    const char* caption;
+    const char* name = "";
+    int flags = 0;
+    const char* shortcut = "";
+    std::vector<MenuEntry> items = {};
+};
+
+// Qt disables a hidden action; the design's enabled state is kept apart so
+// that a hidden item still reads, and clicks, as enabled.
+void setItemEnabled(QAction* action, bool enabled);
+bool itemEnabled(const QAction* action);
+
+// The whole menu tree of the main window, top-level menus first.
+const std::vector<MenuEntry>& mainMenuTree();
+
+// Builds the top-level menus of the tree under parent. Every menu and item
+// gets its design name as objectName; a submenu's own action carries the
+// same name.
+std::vector<QMenu*> buildMenus(const std::vector<MenuEntry>& tree, QWidget* parent);
+
+} // namespace tolvar

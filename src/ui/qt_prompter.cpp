@@ -1,0 +1,39 @@
+#include "ui/qt_prompter.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace tolvar {
+namespace {
+
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+} // namespace
+
+bool QtPrompter::confirm(const std::string& title, const std::string& text)
+{
+    return QMessageBox::question(parent_, qs(title), qs(text), QMessageBox::Ok | QMessageBox::Cancel,
+                                 QMessageBox::Ok) == QMessageBox::Ok;
+}
+
+std::optional<std::string> QtPrompter::chooseFile(const FileDialog& dialog)
+{
+    QFileDialog box(parent_);
+    box.setObjectName(qs(dialog.name));
+    box.setAcceptMode(dialog.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // Open accepts a typed name of a missing file too; the open then says so.
+    box.setFileMode(QFileDialog::AnyFile);
+    box.setDefaultSuffix(qs(dialog.defaultExtension));
+    if (!dialog.filterName.empty())
+        box.setNameFilter(qs(dialog.filterName) + " (" + qs(dialog.filterPattern) + ")");
+    if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty())
+        return std::nullopt;
+    return box.selectedFiles().first().toStdString();
+}
+
+void QtPrompter::showError(const std::string& message)
+{
+    QMessageBox::critical(parent_, "Tolvar", qs(message));
+}
+
+} // namespace tolvar

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QWidget>
+
+namespace tolvar {
+
+// "frmToolbox": an empty, always-on-top strip below the views.
+class TfrmToolbox : public QWidget {
+public:
+    explicit TfrmToolbox(QWidget* parent = nullptr) : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
+    {
+        setObjectName("frmToolbox");
+        setWindowTitle("frmToolbox");
+        setGeometry(8, 644, 1002, 87);
+    }
+};
+
+} // namespace tolvar

@@ -1,0 +1,51 @@
+#include "batch_runner.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace tolvar::testing {
+namespace {
+
+std::string slurp(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+} // namespace
+
+std::string scratchDirectory()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "tolvar-test-XXXXXX").string();
+    return mkdtemp(pattern.data());
+}
+
+BatchResult runBatch(const std::vector<std::string>& arguments)
+{
+    const std::filesystem::path dir = scratchDirectory();
+    const auto outPath = dir / "out", errPath = dir / "err";
+    const pid_t child = fork();
+    if (child == 0) {
+        std::vector<char*> argv{const_cast<char*>(TOLVAR_BATCH)};
+        for (const std::string& a : arguments)
+            argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        if (!freopen(outPath.c_str(), "w", stdout) || !freopen(errPath.c_str(), "w", stderr))
+            _exit(127);
+        execv(TOLVAR_BATCH, argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    BatchResult result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(outPath), slurp(errPath)};
+    std::filesystem::remove_all(dir);
+    return result;
+}
+
+} // namespace tolvar::testing

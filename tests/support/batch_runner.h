@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tolvar::testing {
+
+struct BatchResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs the batch driver with the given steps and collects what it printed.
+BatchResult runBatch(const std::vector<std::string>& arguments);
+
+// A fresh, empty directory for files a test writes.
+std::string scratchDirectory();
+
+} // namespace tolvar::testing

@@ -1,0 +1,207 @@
+#include "window_fixture.h"
+
+#include "ui/menu_tree.h"
+#include "ui/parameter_panel.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSet>
+
+using namespace tolvar;
+using tolvar::testing::WindowTest;
+
+namespace {
+
+const char* const operationControls[] = {"UndoZ1", "View1", "Store1", "Retrieve1", "Save1"};
+const char* const viewButtons[] = {"btnUp", "btnDown", "btnLeft", "btnRight", "btnRotLeft", "btnRotRight"};
+
+} // namespace
+
+TEST_F(WindowTest, SevenWindowsExistAndOnlyTheMainWindowIsShown)
+{
+    const std::pair<const char*, const char*> windowsAndCaptions[] = {
+        {"Form1", "Tolvar"},           {"frmDisplay", "Wireframe Display"}, {"frmMapDisplay", "Overhead Map"},
+        {"frmAbout", "About Tolvar"},  {"frmHistory", "Session History"},   {"frm1st", "WinG Wireframe"},
+        {"frmToolbox", "frmToolbox"},
+    };
+    for (const auto& [name, caption] : windowsAndCaptions) {
+        QWidget* w = window(name);
+        ASSERT_NE(w, nullptr) << name;
+        EXPECT_EQ(w->windowTitle(), caption);
+        EXPECT_EQ(w->isVisible(), std::string(name) == "Form1") << name;
+    }
+    EXPECT_TRUE(form().windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(form().panel().size(), QSize(150, 406));
+}
+
+TEST_F(WindowTest, BeforeTheFirstOperationTheEditingControlsAreDisabled)
+{
+    for (const char* name : operationControls)
+        EXPECT_FALSE(itemEnabled(item(name))) << name;
+    for (const char* name : viewButtons)
+        EXPECT_FALSE(form().panel().button(name)->isEnabled()) << name;
+    EXPECT_FALSE(itemEnabled(item("Combine1")));
+    EXPECT_TRUE(form().panel().box(Box::cboHeight)->isEnabled());
+}
+
+TEST_F(WindowTest, AfterTheFirstOperationTheyAreEnabledAndTheViewsAppear)
+{
+    prompter.queueConfirm(true);
+    click("New1");
+    for (const char* name : operationControls)
+        EXPECT_TRUE(itemEnabled(item(name))) << name;
+    for (const char* name : viewButtons)
+        EXPECT_TRUE(form().panel().button(name)->isEnabled()) << name;
+    EXPECT_TRUE(form().panel().box(Box::cboHeight)->isEnabled()); // New unlocks the size
+    EXPECT_TRUE(window("frmMapDisplay")->isVisible());
+    EXPECT_TRUE(window("frm1st")->isVisible());
+    EXPECT_FALSE(window("frmDisplay")->isVisible());
+    EXPECT_FALSE(itemEnabled(item("Combine1")));
+}
+
+TEST_F(WindowTest, TheStartStateOfTheMenusFollowsTheDesign)
+{
+    for (const char* name : {"Mandelbrot1", "Plan1", "WinG1", "N1280", "Green1", "ZoomOverlay1"})
+        EXPECT_TRUE(item(name)->isChecked()) << name;
+    for (const char* name : {"Circle1", "Mountains1", "Julia1", "JuliaBrot1", "MandelHigh1", "Wireframe2", "N640",
+                             "N320", "Black1", "Contour1", "Contour2", "Toolbox1", "SessionLogging1", "History1"})
+        EXPECT_FALSE(item(name)->isChecked()) << name;
+    for (const char* name : {"Toolbox1", "SaveBitmap1", "SaveTXTFile1", "RainRivers1", "Thermal1", "EarthQuake2",
+                             "Tile1", "Filled1", "OpenSession1", "SaveSession1", "Session1"})
+        EXPECT_FALSE(itemEnabled(item(name))) << name;
+    EXPECT_FALSE(item("Shift1")->isVisible());
+    EXPECT_TRUE(itemEnabled(item("Shift1")));
+    EXPECT_FALSE(item("Session1")->isVisible());
+    EXPECT_EQ(item("UndoZ1")->shortcut(), QKeySequence("Ctrl+Z"));
+    EXPECT_EQ(item("Smooth1")->shortcut(), QKeySequence("Ctrl+S"));
+    EXPECT_EQ(item("Mountains1")->text(), "&Diamond-Square");
+    EXPECT_EQ(item("Merge1")->text(), "Blend A&ve");
+}
+
+namespace {
+
+void collectItems(const QList<QAction*>& actions, QStringList& names)
+{
+    for (QAction* action : actions) {
+        if (action->isSeparator())
+            continue;
+        names << action->objectName();
+        if (action->menu())
+            collectItems(action->menu()->actions(), names);
+    }
+}
+
+} // namespace
+
+TEST_F(WindowTest, EveryMenuItemHasAUniqueDesignName)
+{
+    QStringList names;
+    for (QMenuBar* row : form().findChildren<QMenuBar*>())
+        collectItems(row->actions(), names);
+    EXPECT_FALSE(names.contains(QString()));
+    EXPECT_EQ(QSet<QString>(names.begin(), names.end()).size(), names.size());
+    EXPECT_EQ(names.size(), form().items().size());
+    EXPECT_EQ(names.size(), 117);
+}
+
+TEST_F(WindowTest, EveryVisibleTopLevelMenuFitsOnARowOfTheBar)
+{
+    form().show();
+    QApplication::processEvents();
+    QSet<QString> shown;
+    for (QMenuBar* row : form().findChildren<QMenuBar*>()) {
+        for (QAction* action : row->actions()) {
+            const QRect place = row->actionGeometry(action);
+            if (action->isVisible() && row->rect().contains(place))
+                shown.insert(action->objectName());
+        }
+    }
+    EXPECT_EQ(shown, (QSet<QString>{"File1", "Edit1", "Fractal1", "View1", "Effects1", "Help1"}));
+}
+
+TEST_F(WindowTest, LabelsFitTheirColumn)
+{
+    for (QLabel* label : form().panel().findChildren<QLabel*>())
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), 76) << label->text().toStdString();
+}
+
+TEST_F(WindowTest, AViewItemTogglesOnceAndShowsOrHidesItsWindow)
+{
+    prompter.queueConfirm(true);
+    click("New1");
+    click("Plan1");
+    EXPECT_FALSE(item("Plan1")->isChecked());
+    EXPECT_FALSE(window("frmMapDisplay")->isVisible());
+    click("Plan1");
+    EXPECT_TRUE(item("Plan1")->isChecked());
+    EXPECT_TRUE(window("frmMapDisplay")->isVisible());
+    click("Wireframe2");
+    EXPECT_TRUE(item("Wireframe2")->isChecked());
+    EXPECT_TRUE(window("frmDisplay")->isVisible());
+}
+
+TEST_F(WindowTest, ClosingAViewWindowClearsItsCheckMark)
+{
+    prompter.queueConfirm(true);
+    click("New1");
+    window("frmMapDisplay")->close();
+    window("frm1st")->close();
+    EXPECT_FALSE(item("Plan1")->isChecked());
+    EXPECT_FALSE(item("WinG1")->isChecked());
+    prompter.queueConfirm(false);
+    click("New1");
+    EXPECT_FALSE(window("frmMapDisplay")->isVisible());
+    EXPECT_FALSE(window("frm1st")->isVisible());
+}
+
+TEST_F(WindowTest, TheToolboxAndHistoryItemsToggleTheirWindows)
+{
+    click("History1");
+    EXPECT_TRUE(window("frmHistory")->isVisible());
+    EXPECT_TRUE(item("History1")->isChecked());
+    window("frmHistory")->close();
+    EXPECT_FALSE(item("History1")->isChecked());
+    item("Toolbox1")->setEnabled(true);
+    click("Toolbox1");
+    EXPECT_TRUE(window("frmToolbox")->isVisible());
+    click("Toolbox1");
+    EXPECT_FALSE(window("frmToolbox")->isVisible());
+}
+
+TEST_F(WindowTest, AboutShowsWithoutBlocking)
+{
+    click("About1");
+    EXPECT_TRUE(window("frmAbout")->isVisible());
+    EXPECT_FALSE(window("frmAbout")->isModal());
+}
+
+TEST_F(WindowTest, AnErrorEndsTheCommandWithAMessage)
+{
+    form().panel().edit(Box::cboHeight)->setText("abc");
+    prompter.queueConfirm(true);
+    click("New1");
+    EXPECT_EQ(prompter.errors(), std::vector<std::string>{"'abc' is not a valid integer value"});
+    EXPECT_FALSE(window("frmMapDisplay")->isVisible());
+}
+
+TEST_F(WindowTest, TheBusyCursorCoversThreeWindowsButNotTheWinGWindow)
+{
+    form().setBusyCursor(true);
+    for (const char* name : {"Form1", "frmDisplay", "frmMapDisplay"})
+        EXPECT_EQ(window(name)->cursor().shape(), Qt::WaitCursor) << name;
+    EXPECT_NE(window("frm1st")->cursor().shape(), Qt::WaitCursor);
+    form().setBusyCursor(false);
+    EXPECT_EQ(form().cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(WindowTest, ExitClosesTheMainWindowAndSaysSo)
+{
+    bool closed = false;
+    QObject::connect(&form(), &TForm1::closed, [&] { closed = true; });
+    click("Exit1");
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(form().isVisible());
+}
