@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QTemporaryFile>
-#include <cstring>
 #include <iostream>
 
 namespace {
@@ -28,10 +27,14 @@ std::unique_ptr<QTemporaryFile> offscreenScreenConfig()
 
 int main(int argc, char** argv)
 {
-    std::vector<std::string> arguments(argv + 1, argv + argc);
-    if (!arguments.empty() && arguments.front() == "--help") {
-        std::cout << tolvar::BatchDriver::helpText();
-        return 0;
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    for (const std::string& option : arguments) {
+        if (!option.starts_with("--"))
+            break;
+        if (option == "--help") {
+            std::cout << tolvar::BatchDriver::helpText();
+            return 0;
+        }
     }
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     const auto config = offscreenScreenConfig();

@@ -87,6 +87,15 @@ TEST(BatchDriver, RefusesWhatAUserCouldNotDo)
     }
 }
 
+TEST(BatchDriver, ALockedSizeBoxCannotBeTypedInto)
+{
+    // A failed read after the size is taken leaves the size box locked.
+    const auto r = runBatch({"--keep-going", "ediReal=x", "confirm=ok", "New1", "print=cboHeight", "cboHeight=2560"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "cboHeight=1280\n");
+    EXPECT_EQ(r.err, "error: 'x' is not a valid floating point value\nusage: the box cboHeight is disabled\n");
+}
+
 TEST(BatchDriver, AnsweredDialogsAndLeftoverAnswers)
 {
     const auto r = runBatch({"confirm=cancel", "New1", "print=Save1", "confirm=ok", "dialog=unused.hgt"});
@@ -119,7 +128,7 @@ TEST(BatchDriver, ExitEndsTheRun)
 
 TEST(BatchDriver, HelpDescribesTheSteps)
 {
-    const auto r = runBatch({"--help"});
+    const auto r = runBatch({"--keep-going", "--help"});
     EXPECT_EQ(r.status, 0);
     EXPECT_TRUE(r.out.starts_with("usage: tolvar-batch"));
 }
