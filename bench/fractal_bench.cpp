@@ -67,23 +67,17 @@ BENCHMARK_CAPTURE(BM_Run, Julia, "Julia1")->Unit(benchmark::kMillisecond)->UseRe
 BENCHMARK_CAPTURE(BM_Run, DiamondSquare, "Mountains1")->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(BM_Run, Circle, "Circle1")->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void BM_Mandelbrot(benchmark::State& state)
+void BM_EscapeTime(benchmark::State& state, void (*routine)(Frame&, unsigned))
 {
     Bench b;
     for (auto _ : state)
-        EscapeTimeMandel(b.frame, static_cast<unsigned>(state.range(0)));
+        routine(b.frame, static_cast<unsigned>(state.range(0)));
     perIteration(state);
 }
-BENCHMARK(BM_Mandelbrot)->ArgName("workers")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-void BM_JuliaBrot(benchmark::State& state)
-{
-    Bench b;
-    for (auto _ : state)
-        JuliaBrot(b.frame, static_cast<unsigned>(state.range(0)));
-    perIteration(state);
-}
-BENCHMARK(BM_JuliaBrot)->ArgName("workers")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_EscapeTime, Mandelbrot, &EscapeTimeMandel)
+    ->ArgName("workers")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_EscapeTime, JuliaBrot, &JuliaBrot)
+    ->ArgName("workers")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The same orbits as a plain serial loop, each step rounded to double.
 void BM_PlainX87Loop(benchmark::State& state)
