@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string_view>
+
+namespace tolvar {
+
+class Frame;
+
+// Fractal > Run: writes the ten parameter lines, then runs the generator of
+// the checked type.
+void RunFractal(Frame& frame);
+
+// Fractal > Type > one of "Circle1", "Mountains1", "Julia1", "JuliaBrot1",
+// "Mandelbrot1", "MandelHigh1": checks that item alone and writes its "Typ="
+// line. The map is not touched.
+void SelectFractalType(Frame& frame, std::string_view item);
+
+} // namespace tolvar
