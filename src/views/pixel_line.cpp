@@ -47,7 +47,9 @@ void DrawPixelLine(RgbImage& picture, ScreenPoint from, ScreenPoint to, Rgb colo
     }
     for (std::int64_t t = first; t <= last; ++t) {
         const std::int64_t m = major.start + major.sign * t;
-        const std::int64_t q = minor.start + minor.sign * ((2 * minor.length * t + n - 1) / (2 * n));
+        // Ends a full int range apart overflow 64 bits here.
+        const auto offset = static_cast<std::int64_t>((__int128{2} * minor.length * t + n - 1) / (2 * n));
+        const std::int64_t q = minor.start + minor.sign * offset;
         if (q < 0 || q >= minor.limit)
             continue;
         const int x = static_cast<int>(xMajor ? m : q);
