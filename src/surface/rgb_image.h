@@ -19,11 +19,11 @@ struct RgbImage {
     int height = 0;
     std::vector<Rgb> pixels;
 
-    void resize(int w, int h)
+    void resize(int w, int h, Rgb fill = {})
     {
         width = w;
         height = h;
-        pixels.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), Rgb{});
+        pixels.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), fill);
     }
     Rgb& at(int x, int y) { return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)]; }
     const Rgb& at(int x, int y) const

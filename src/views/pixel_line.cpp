@@ -1,5 +1,7 @@
 #include "views/pixel_line.h"
 
+#include "views/step_quotient.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -45,11 +47,11 @@ void DrawPixelLine(RgbImage& picture, ScreenPoint from, ScreenPoint to, Rgb colo
         first = std::max(first, major.start - (major.limit - 1));
         last = std::min(last, major.start);
     }
-    for (std::int64_t t = first; t <= last; ++t) {
+    // The minor offset rounds length x t / n to nearest, ties down.
+    StepQuotient offset(2 * minor.length, 2 * n, first, n - 1);
+    for (std::int64_t t = first; t <= last; ++t, offset.next()) {
         const std::int64_t m = major.start + major.sign * t;
-        // Ends a full int range apart overflow 64 bits here.
-        const auto offset = static_cast<std::int64_t>((__int128{2} * minor.length * t + n - 1) / (2 * n));
-        const std::int64_t q = minor.start + minor.sign * offset;
+        const std::int64_t q = minor.start + minor.sign * offset.floor();
         if (q < 0 || q >= minor.limit)
             continue;
         const int x = static_cast<int>(xMajor ? m : q);

@@ -13,6 +13,19 @@ constexpr long double Pi = std::numbers::pi_v<long double>;
 
 int clampSide(int side, int limit) { return std::clamp(side, 0, limit); }
 
+// Half to even, as RoundToInt. rint rounds that way in the default rounding
+// mode, which the program never changes, and unlike nearbyint it does not
+// save and restore the floating-point environment, which cost most of a
+// redraw. Projected points lie well inside the int range; anything else
+// takes the checked path.
+int roundPoint(long double value)
+{
+    const long double rounded = std::rint(value);
+    if (std::fabs(rounded) < 0x1p31L)
+        return static_cast<int>(rounded);
+    return RoundToInt(value);
+}
+
 } // namespace
 
 Projection::Projection(int areaWidth, int areaHeight, int viewSize, int viewRotation)
@@ -32,7 +45,7 @@ ScreenPoint Projection::project(const WorldPoint& p) const
 {
     const long double u = cosTheta_ * p.x - sinTheta_ * p.y;
     const long double v = sinPhi_ * (sinTheta_ * p.x + cosTheta_ * p.y) + cosPhi_ * p.z;
-    return {cx_ + RoundToInt(u / k_), cy_ - RoundToInt(v / k_)};
+    return {cx_ + roundPoint(u / k_), cy_ - roundPoint(v / k_)};
 }
 
 } // namespace tolvar

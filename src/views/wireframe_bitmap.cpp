@@ -54,23 +54,19 @@ Rgb GreyPen(long double z1, long double z2, long double z3)
 void DrawWireframe(RgbImage& picture, int areaWidth, int areaHeight, const AppState& state, ColourScheme scheme)
 {
     const Projection projection(areaWidth, areaHeight, state.view.ViewSize, state.view.ViewRotation);
-    picture.resize(projection.width(), projection.height());
     const bool blackOnWhite = scheme == ColourScheme::BlackOnWhite;
-    std::fill(picture.pixels.begin(), picture.pixels.end(), blackOnWhite ? White : Black);
+    picture.resize(projection.width(), projection.height(), blackOnWhite ? White : Black);
     const Rgb fixedPen = blackOnWhite ? Black : Green;
 
-    ForEachMeshCell(state, [&](const MeshCell& cell) {
+    ForEachMeshCell(state, projection, [&](const MeshCell& cell) {
         Rgb pen = fixedPen;
         if (scheme == ColourScheme::ContourColour)
-            pen = ContourPen(cell.p1.z, cell.p2.z, cell.p3.z);
+            pen = ContourPen(cell.p1.world.z, cell.p2.world.z, cell.p3.world.z);
         else if (scheme == ColourScheme::ContourGrey)
-            pen = GreyPen(cell.p1.z, cell.p2.z, cell.p3.z);
-        const ScreenPoint s1 = projection.project(cell.p1);
-        const ScreenPoint s2 = projection.project(cell.p2);
-        const ScreenPoint s3 = projection.project(cell.p3);
-        DrawPixelLine(picture, s2, s1, pen);
-        DrawPixelLine(picture, s1, s3, pen);
-        DrawPixelLine(picture, s3, s2, pen);
+            pen = GreyPen(cell.p1.world.z, cell.p2.world.z, cell.p3.world.z);
+        DrawPixelLine(picture, cell.p2.screen, cell.p1.screen, pen);
+        DrawPixelLine(picture, cell.p1.screen, cell.p3.screen, pen);
+        DrawPixelLine(picture, cell.p3.screen, cell.p2.screen, pen);
     });
 }
 

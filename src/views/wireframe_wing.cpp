@@ -1,7 +1,7 @@
 #include "views/wireframe_wing.h"
 
-#include "core/number_text.h"
 #include "views/mesh.h"
+#include "views/step_quotient.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -59,6 +59,8 @@ void BuildCubePalette(TPalette256& palette)
 
 void DrawSurfaceLine(TWinG& surface, int x1, int y1, int x2, int y2, std::uint8_t index)
 {
+    if (x1 == x2 && y1 == y2)
+        return;
     std::int64_t xs = x1, ys = y1, xe = x2, ye = y2;
     const bool swapEnds = std::abs(xe - xs) > std::abs(ye - ys) ? xe < xs : ye < ys;
     if (swapEnds) {
@@ -70,13 +72,17 @@ void DrawSurfaceLine(TWinG& surface, int x1, int y1, int x2, int y2, std::uint8_
     // Steps whose stepping coordinate is off the surface set nothing, so
     // only the ones on it are walked, however far away the ends lie.
     if (ex >= ey) {
+        const std::int64_t first = std::max<std::int64_t>(0, 1 - xs);
         const std::int64_t last = std::min(ex - 1, surface.Width() - 1 - xs);
-        for (std::int64_t t = std::max<std::int64_t>(0, 1 - xs); t <= last; ++t)
-            plot(surface, xs + t, ys + RoundToInt(static_cast<long double>(ey) * t / ex), index);
+        StepQuotient dy(ey, ex, first);
+        for (std::int64_t t = first; t <= last; ++t, dy.next())
+            plot(surface, xs + t, ys + dy.roundedHalfEven(), index);
     } else {
+        const std::int64_t first = std::max<std::int64_t>(0, 1 - ys);
         const std::int64_t last = std::min(ey - 1, surface.Height() - 1 - ys);
-        for (std::int64_t t = std::max<std::int64_t>(0, 1 - ys); t <= last; ++t)
-            plot(surface, xs + RoundToInt(static_cast<long double>(ex) * t / ey), ys + t, index);
+        StepQuotient dx(ex, ey, first);
+        for (std::int64_t t = first; t <= last; ++t, dx.next())
+            plot(surface, xs + dx.roundedHalfEven(), ys + t, index);
     }
 }
 
@@ -118,12 +124,12 @@ void DrawWinGWireframe(TWinG& surface, int areaWidth, int areaHeight, const AppS
     surface.SetWidth(static_cast<std::uint16_t>(projection.width()));
     clearInside(surface, colours.background);
 
-    ForEachMeshCell(state, [&](const MeshCell& cell) {
-        const ScreenPoint s1 = projection.project(cell.p1);
-        const ScreenPoint s2 = projection.project(cell.p2);
+    ForEachMeshCell(state, projection, [&](const MeshCell& cell) {
+        const ScreenPoint s1 = cell.p1.screen;
+        const ScreenPoint s2 = cell.p2.screen;
         if (!inside(surface, s1) || !inside(surface, s2))
             return;
-        const ScreenPoint s3 = projection.project(cell.p3);
+        const ScreenPoint s3 = cell.p3.screen;
         DrawSurfaceLine(surface, s2.x, s2.y, s1.x, s1.y, colours.lines);
         DrawSurfaceLine(surface, s1.x, s1.y, s3.x, s3.y, colours.lines);
     });

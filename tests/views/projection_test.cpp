@@ -89,11 +89,12 @@ protected:
     int visited()
     {
         int n = 0;
-        ForEachMeshCell(s, [&](const MeshCell&) { ++n; });
+        ForEachMeshCell(s, projection, [&](const MeshCell&) { ++n; });
         return n;
     }
 
     AppState& s = appState();
+    Projection projection{1024, 768, 128, 0};
 };
 
 TEST_F(MeshTraversal, WalksTheWindowRowByRowFromTheTopLeftOfThePlan)
@@ -102,17 +103,19 @@ TEST_F(MeshTraversal, WalksTheWindowRowByRowFromTheTopLeftOfThePlan)
     s.HeightMap(127, 1) = 20; // one row down the plan
     s.HeightMap(128, 2) = 30; // one column right
     bool first = true;
-    ForEachMeshCell(s, [&](const MeshCell& cell) {
+    ForEachMeshCell(s, projection, [&](const MeshCell& cell) {
         if (!first)
             return;
         first = false;
-        EXPECT_EQ(cell.p1.x, -630);
-        EXPECT_EQ(cell.p1.y, -630);
-        EXPECT_EQ(cell.p2.x, -620);
-        EXPECT_EQ(cell.p3.y, -620);
-        EXPECT_EQ(std::lround(cell.p1.z * 10), 10);
-        EXPECT_EQ(std::lround(cell.p2.z * 10), 20);
-        EXPECT_EQ(std::lround(cell.p3.z * 10), 30);
+        EXPECT_EQ(cell.p1.world.x, -630);
+        EXPECT_EQ(cell.p1.world.y, -630);
+        EXPECT_EQ(cell.p2.world.x, -620);
+        EXPECT_EQ(cell.p3.world.y, -620);
+        EXPECT_EQ(std::lround(cell.p1.world.z * 10), 10);
+        EXPECT_EQ(std::lround(cell.p2.world.z * 10), 20);
+        EXPECT_EQ(std::lround(cell.p3.world.z * 10), 30);
+        EXPECT_EQ(cell.p1.screen, projection.project(cell.p1.world));
+        EXPECT_EQ(cell.p3.screen, projection.project(cell.p3.world));
     });
     EXPECT_EQ(visited(), 127 * 127);
 }
@@ -124,9 +127,9 @@ TEST_F(MeshTraversal, StepsMoveTheWindowByHalfItsSize)
     // Br = 32, Bc = 64: point (1, 1) is row 256 - 32 = 224, column 65.
     s.HeightMap(224, 65) = 77;
     bool first = true;
-    ForEachMeshCell(s, [&](const MeshCell& cell) {
+    ForEachMeshCell(s, projection, [&](const MeshCell& cell) {
         if (first) {
-            EXPECT_EQ(std::lround(cell.p1.z * 10), 77);
+            EXPECT_EQ(std::lround(cell.p1.world.z * 10), 77);
         }
         first = false;
     });
