@@ -61,6 +61,18 @@ Pixels outline768()
     return p;
 }
 
+// The overlay alone on a 1024 x 768 surface.
+Pixels overlayOn(int mapRows, ViewState view)
+{
+    resetAppState();
+    AppState& s = appState();
+    s.MapRows = s.MapCols = static_cast<std::uint16_t>(mapRows);
+    s.view = view;
+    TWinG surface = surfaceOf(1024, 768);
+    DrawZoomOverlay(surface, s, 9);
+    return pixelsOf(surface, 9);
+}
+
 class WinGWireframe : public ::testing::Test {
 protected:
     WinGWireframe()
@@ -112,28 +124,14 @@ TEST(ZoomOverlay, AWholeMapWindowCoincidesWithTheOutline)
 {
     // 128 map at size 128, seen from the top-left at rotation 1: the
     // direction line is the diagonal to the centre (96, 671).
-    AppState& s = appState();
-    resetAppState();
-    s.MapRows = s.MapCols = 128;
-    s.view = ViewState{128, 1, 0, 0};
-    TWinG surface = surfaceOf(1024, 768);
-    DrawZoomOverlay(surface, s, 9);
-
     Pixels expected = outline768();
     for (int t = 0; t < 95; ++t)
         expected.insert({1 + t, 576 + t});
-    EXPECT_EQ(pixelsOf(surface, 9), expected);
+    EXPECT_EQ(overlayOn(128, ViewState{128, 1, 0, 0}), expected);
 }
 
 TEST(ZoomOverlay, A32WindowOnA512MapIsTwelvePointsWide)
 {
-    AppState& s = appState();
-    resetAppState();
-    s.MapRows = s.MapCols = 512;
-    s.view = ViewState{32, 0, 0, 0};
-    TWinG surface = surfaceOf(1024, 768);
-    DrawZoomOverlay(surface, s, 9);
-
     Pixels expected = outline768();
     addColumn(expected, 1, 576, 586);
     addRow(expected, 587, 1, 11);
@@ -142,18 +140,12 @@ TEST(ZoomOverlay, A32WindowOnA512MapIsTwelvePointsWide)
     // at t = 3 the quotient -2.5 rounds to -2.
     for (auto p : {std::pair{6, 581}, {5, 582}, {4, 583}, {4, 584}, {3, 585}, {2, 586}})
         expected.insert(p);
-    EXPECT_EQ(pixelsOf(surface, 9), expected);
+    EXPECT_EQ(overlayOn(512, ViewState{32, 0, 0, 0}), expected);
 }
 
 TEST(ZoomOverlay, AnEmptyMapShowsTheOutlineOnly)
 {
-    AppState& s = appState();
-    resetAppState();
-    s.MapRows = s.MapCols = 0;
-    s.view = ViewState{128, 0, 0, 0};
-    TWinG surface = surfaceOf(1024, 768);
-    DrawZoomOverlay(surface, s, 9);
-    EXPECT_EQ(pixelsOf(surface, 9), outline768());
+    EXPECT_EQ(overlayOn(0, ViewState{128, 0, 0, 0}), outline768());
 }
 
 TEST(CubePalette, HoldsTheCubeBetweenTheStaticColours)
