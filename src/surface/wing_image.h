@@ -1,0 +1,26 @@
+#pragma once
+
+#include "surface/palette256.h"
+#include "surface/wing.h"
+
+#include <QWidget>
+
+#include <functional>
+
+namespace tolvar {
+
+// Shows its surface stretched over its whole area, in the colours of its
+// palette. Paints nothing until the palette has first been rebuilt.
+class TWinGImage : public QWidget {
+public:
+    explicit TWinGImage(QWidget* parent = nullptr);
+
+    TWinG WinG;
+    TPalette256 Palette;
+    std::function<void(QPainter&)> OnPaint;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace tolvar

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "surface/rgb_image.h"
+
+#include <string>
+
+namespace tolvar {
+
+// Saves the picture as a 24-bit BMP file, replacing any file of that name.
+// The file appears whole or not at all; failing that, raises
+// "Cannot create file %s" with the name.
+void SavePictureBmp(const RgbImage& picture, const std::string& fileName);
+
+} // namespace tolvar

@@ -1,0 +1,78 @@
+#include "views/picture_file.h"
+
+#include "core/error.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+using namespace tolvar;
+
+namespace {
+
+std::vector<std::uint8_t> readAll(const std::filesystem::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+std::uint32_t le32(const std::vector<std::uint8_t>& b, std::size_t at)
+{
+    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
+}
+
+class PictureFile : public ::testing::Test {
+protected:
+    PictureFile() { std::filesystem::create_directories(dir); }
+    ~PictureFile() override { std::filesystem::remove_all(dir); }
+
+    std::filesystem::path dir = std::filesystem::temp_directory_path() / "tolvar_picture_file_test";
+};
+
+} // namespace
+
+TEST_F(PictureFile, WritesA24BitBottomUpBmpWithPaddedRows)
+{
+    RgbImage picture;
+    picture.resize(3, 2, {0, 0, 0});
+    picture.at(0, 0) = {10, 20, 30};   // top-left
+    picture.at(2, 1) = {200, 150, 100}; // bottom-right
+    const auto path = dir / "WireFram.bmp";
+    std::ofstream(path) << "an older file";
+
+    SavePictureBmp(picture, path.string());
+    const auto b = readAll(path);
+    // 54 header bytes, then two rows of 9 pixel bytes padded to 12.
+    ASSERT_EQ(b.size(), 54u + 2 * 12);
+    EXPECT_EQ(b[0], 'B');
+    EXPECT_EQ(b[1], 'M');
+    EXPECT_EQ(le32(b, 2), 78u);
+    EXPECT_EQ(le32(b, 10), 54u);
+    EXPECT_EQ(le32(b, 18), 3u);
+    EXPECT_EQ(le32(b, 22), 2u);
+    EXPECT_EQ(b[28], 24);
+    // The bottom row comes first, blue-green-red.
+    EXPECT_EQ((std::vector<std::uint8_t>(b.begin() + 54, b.begin() + 66)),
+              (std::vector<std::uint8_t>{0, 0, 0, 0, 0, 0, 100, 150, 200, 0, 0, 0}));
+    EXPECT_EQ((std::vector<std::uint8_t>(b.begin() + 66, b.end())),
+              (std::vector<std::uint8_t>{30, 20, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_FALSE(std::filesystem::exists(dir / "WireFram.bmp.part"));
+}
+
+TEST_F(PictureFile, AnUnwritablePlaceIsReportedAndLeavesNothing)
+{
+    RgbImage picture;
+    picture.resize(2, 2);
+    const auto path = dir / "missing" / "WireFram.bmp";
+    try {
+        SavePictureBmp(picture, path.string());
+        FAIL() << "no error";
+    } catch (const Error& e) {
+        EXPECT_EQ(std::string(e.what()), "Cannot create file " + path.string());
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(dir));
+}
