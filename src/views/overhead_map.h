@@ -15,15 +15,21 @@ namespace tolvar {
 // Side of the square image control the plan is stretched over, in points.
 inline constexpr int PlanViewSide = 256;
 
-// An RGB picture, rows from the top, each pixel 0x00RRGGBB.
+// An opaque RGB picture, rows from the top, each pixel 0xFFRRGGBB (the
+// layout of QImage::Format_RGB32; painting it needs the full alpha byte).
 struct RgbImage {
+    static constexpr std::uint32_t Opaque = 0xFF000000u;
+
     int width = 0;
     int height = 0;
     std::vector<std::uint32_t> pixels;
 
     RgbImage() = default;
     // A blank (black) picture.
-    RgbImage(int w, int h) : width(w), height(h), pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h)) {}
+    RgbImage(int w, int h)
+        : width(w), height(h), pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), Opaque)
+    {
+    }
 
     std::uint32_t& at(int x, int y) { return pixels[index(x, y)]; }
     std::uint32_t at(int x, int y) const { return pixels[index(x, y)]; }
@@ -38,7 +44,7 @@ private:
 // A height drawn as a colour: red its low byte, green its high byte.
 constexpr std::uint32_t PlanColour(Height h)
 {
-    return (std::uint32_t{h} & 0xFFu) << 16 | (std::uint32_t{h} >> 8) << 8;
+    return RgbImage::Opaque | (std::uint32_t{h} & 0xFFu) << 16 | (std::uint32_t{h} >> 8) << 8;
 }
 
 // A blank plan for the map in use: MapCols + 1 wide, MapRows + 1 high.

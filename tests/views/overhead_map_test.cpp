@@ -55,17 +55,17 @@ TEST_F(OverheadMapTest, EachCellIsOnePixelWithRowMapRowsOnTopAndItsHeightAsColou
     ASSERT_EQ(plan.height, 129);
     DrawOverheadMap(s, plan);
 
-    EXPECT_EQ(plan.at(1, 1), 0xFF0000u);     // top left: row 128, column 1
-    EXPECT_EQ(plan.at(128, 128), 0x000100u); // bottom right: row 1, column 128
+    EXPECT_EQ(plan.at(1, 1), 0xFFFF0000u);     // top left: row 128, column 1
+    EXPECT_EQ(plan.at(128, 128), 0xFF000100u); // bottom right: row 1, column 128
     for (int r = 1; r <= 128; ++r)
         for (int c = 1; c <= 128; ++c) {
             const unsigned h = s.HeightMap(r, c);
             const std::uint32_t red = h % 256, green = h / 256;
-            ASSERT_EQ(plan.at(c, 129 - r), red * 65536 + green * 256) << r << "," << c;
+            ASSERT_EQ(plan.at(c, 129 - r), 0xFF000000u + red * 65536 + green * 256) << r << "," << c;
         }
     for (int i = 0; i < 129; ++i) {
-        EXPECT_EQ(plan.at(i, 0), 0u);
-        EXPECT_EQ(plan.at(0, i), 0u);
+        EXPECT_EQ(plan.at(i, 0), 0xFF000000u);
+        EXPECT_EQ(plan.at(0, i), 0xFF000000u);
     }
 }
 
@@ -77,7 +77,7 @@ TEST_F(OverheadMapTest, APlanOfAnOldSizeIsMadeAnewBeforeDrawing)
     DrawOverheadMap(s, plan);
     ASSERT_EQ(plan.width, 257);
     ASSERT_EQ(plan.height, 257);
-    EXPECT_EQ(plan.at(256, 256), 0x341200u);
+    EXPECT_EQ(plan.at(256, 256), 0xFF341200u);
 }
 
 TEST_F(OverheadMapTest, StatisticsLineShowsMaxMinAndTruncatedAverage)
