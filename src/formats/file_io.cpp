@@ -1,0 +1,106 @@
+#include "formats/file_io.h"
+
+#include "core/error.h"
+#include "core/file_error.h"
+
+#include <QSaveFile>
+#include <QString>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tolvar {
+namespace {
+
+// Some failures (Qt's own checks) leave errno unset.
+[[noreturn]] void throwLastFileError()
+{
+    throwFileError(errno != 0 ? errno : EIO);
+}
+
+// QSaveFile refuses a directory or an unwritable file itself, without an
+// errno, so ask the file system first to report the real complaint.
+void checkReplaceable(const std::string& path)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return; // a new file
+    if (S_ISDIR(info.st_mode))
+        throwFileError(EISDIR);
+    if (::access(path.c_str(), W_OK) != 0)
+        throwLastFileError();
+}
+
+void writeAll(int fd, std::span<const std::uint8_t> bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            throwLastFileError();
+        }
+        bytes = bytes.subspan(static_cast<std::size_t>(written));
+    }
+}
+
+} // namespace
+
+InputFile::InputFile(const std::string& path) : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC))
+{
+    if (fd_ < 0)
+        throwLastFileError();
+    struct stat info {};
+    int error = 0;
+    if (::fstat(fd_, &info) != 0)
+        error = errno;
+    else if (S_ISDIR(info.st_mode))
+        error = EISDIR;
+    if (error != 0) {
+        ::close(fd_);
+        throwFileError(error);
+    }
+    size_ = info.st_size;
+}
+
+InputFile::~InputFile()
+{
+    ::close(fd_);
+}
+
+std::vector<std::uint8_t> InputFile::read(std::size_t count)
+{
+    std::vector<std::uint8_t> bytes(count);
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t got = ::read(fd_, bytes.data() + done, count - done);
+        if (got == 0)
+            throw Error("Read beyond end of file");
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            throwLastFileError();
+        }
+        done += static_cast<std::size_t>(got);
+    }
+    return bytes;
+}
+
+void WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes)
+{
+    checkReplaceable(path);
+    QSaveFile file(QString::fromStdString(path));
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throwLastFileError();
+    // Written through the descriptor: QSaveFile's own write reports a short
+    // write as success and loses errno.
+    writeAll(file.handle(), bytes);
+    errno = 0;
+    if (!file.commit())
+        throwLastFileError();
+}
+
+} // namespace tolvar

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace tolvar {
+
+// A file opened for reading only, so that read-only files and media open.
+// Every failure throws Error with the file system's complaint.
+class InputFile {
+public:
+    explicit InputFile(const std::string& path);
+    ~InputFile();
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
+
+    std::int64_t size() const { return size_; }
+    // The next count bytes; "Read beyond end of file" if the file ends first.
+    std::vector<std::uint8_t> read(std::size_t count);
+
+private:
+    int fd_;
+    std::int64_t size_;
+};
+
+// Replaces the file's contents with bytes. The data goes to a temporary file
+// beside the target, which replaces the target only once it is complete, so
+// a failed write leaves the old file as it was.
+void WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes);
+
+} // namespace tolvar

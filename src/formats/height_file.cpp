@@ -1,0 +1,99 @@
+#include "formats/height_file.h"
+
+#include "core/frame.h"
+#include "core/number_text.h"
+#include "formats/file_io.h"
+
+#include <array>
+#include <cassert>
+
+namespace tolvar {
+namespace {
+
+constexpr int TileSide = 128;
+constexpr std::size_t TileWords = TileSide * TileSide;
+constexpr Height LoadMask = 0x0FFF;
+
+constexpr FileDialog LoadDialog{"dlgLoad", "hgt", "Battlezone Height Files", "*.hgt", false};
+constexpr FileDialog SaveDialog{"dlgSave", "hgt", "Battlezone Height Files", "*.hgt", true};
+
+// Visits the cells of the whole tiles in file order: visit(word, row, col).
+template <typename Visit> void forEachTileCell(int rows, int cols, Visit visit)
+{
+    std::size_t word = 0;
+    for (int tileRow = 0; tileRow < rows / TileSide; ++tileRow)
+        for (int tileCol = 0; tileCol < cols / TileSide; ++tileCol)
+            for (int r = 1; r <= TileSide; ++r)
+                for (int c = 1; c <= TileSide; ++c)
+                    visit(word++, tileRow * TileSide + r, tileCol * TileSide + c);
+}
+
+} // namespace
+
+int HeightFileSide(std::int64_t words)
+{
+    for (const int side : std::array{128, 256, 384, 512})
+        if (words == std::int64_t{side} * side)
+            return side;
+    return 0;
+}
+
+std::size_t HeightFileWords(int rows, int cols)
+{
+    return static_cast<std::size_t>(rows / TileSide) * static_cast<std::size_t>(cols / TileSide) * TileWords;
+}
+
+std::vector<std::uint8_t> EncodeHeightFile(const Grid& map, int rows, int cols)
+{
+    std::vector<std::uint8_t> bytes(2 * HeightFileWords(rows, cols));
+    forEachTileCell(rows, cols, [&](std::size_t word, int r, int c) {
+        const Height h = map(r, c);
+        bytes[2 * word] = static_cast<std::uint8_t>(h & 0xFF);
+        bytes[2 * word + 1] = static_cast<std::uint8_t>(h >> 8);
+    });
+    return bytes;
+}
+
+void DecodeHeightFile(std::span<const std::uint8_t> bytes, Grid& map, int rows, int cols)
+{
+    assert(bytes.size() >= 2 * HeightFileWords(rows, cols));
+    forEachTileCell(rows, cols, [&](std::size_t word, int r, int c) {
+        const auto h = static_cast<Height>(bytes[2 * word] | bytes[2 * word + 1] << 8);
+        map(r, c) = static_cast<Height>(h & LoadMask);
+    });
+}
+
+void OpenHeightFile(Frame& frame)
+{
+    // Before the dialog: its effects stand even when the user cancels.
+    frame.BeginOperation();
+    const auto path = frame.prompter().chooseFile(LoadDialog);
+    if (!path)
+        return;
+
+    AppState& s = frame.state();
+    {
+        InputFile file(*path);
+        const std::int64_t words = file.size() / 2;
+        if (const int side = HeightFileSide(words))
+            s.MapRows = s.MapCols = static_cast<std::uint16_t>(side);
+        frame.ui().setText(Box::cboHeight, IntToStr(s.MapRows * 10));
+        frame.ui().setPointInfo(IntToStr(words));
+        frame.BeginOperation();
+        // Read all of it before storing any: a short file changes nothing.
+        const auto bytes = file.read(2 * HeightFileWords(s.MapRows, s.MapCols));
+        DecodeHeightFile(bytes, s.HeightMap, s.MapRows, s.MapCols);
+    }
+    frame.RefreshViews();
+}
+
+void SaveHeightFile(Frame& frame)
+{
+    const auto path = frame.prompter().chooseFile(SaveDialog);
+    if (!path)
+        return;
+    const AppState& s = frame.state();
+    WriteWholeFile(*path, EncodeHeightFile(s.HeightMap, s.MapRows, s.MapCols));
+}
+
+} // namespace tolvar

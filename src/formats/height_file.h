@@ -1,0 +1,38 @@
+#pragma once
+
+#include "core/grid.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace tolvar {
+
+class Frame;
+
+// The Battlezone height file: bare little-endian 16-bit words in 128 x 128
+// tiles, tile rows from the top of the file, within a tile row by row. The
+// file length alone gives the map size.
+
+// The map side of a file of this many words: 128, 256, 384 or 512, or 0 for
+// any other count.
+int HeightFileSide(std::int64_t words);
+
+// The words a map of this size takes: its whole tiles only.
+std::size_t HeightFileWords(int rows, int cols);
+
+// The file contents of the map's whole tiles, each cell written unchanged.
+std::vector<std::uint8_t> EncodeHeightFile(const Grid& map, int rows, int cols);
+
+// Stores the words of bytes (HeightFileWords(rows, cols) of them at least)
+// into the map's tiles, keeping the low 12 bits of each.
+void DecodeHeightFile(std::span<const std::uint8_t> bytes, Grid& map, int rows, int cols);
+
+// File > Open: replaces the map by a height file; the size follows the
+// file's length. A file too short for the size leaves the map untouched.
+void OpenHeightFile(Frame& frame);
+// File > Save: writes the map; a failed save leaves the old file intact.
+void SaveHeightFile(Frame& frame);
+
+} // namespace tolvar
