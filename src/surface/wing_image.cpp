@@ -4,7 +4,6 @@
 #include <QPainter>
 
 namespace tolvar {
-namespace {
 
 QImage indexedImage(const TWinG& surface)
 {
@@ -16,8 +15,6 @@ QImage indexedImage(const TWinG& surface)
     image.setColorTable(colours);
     return image;
 }
-
-} // namespace
 
 TWinGImage::TWinGImage(QWidget* parent) : QWidget(parent)
 {

@@ -7,7 +7,13 @@
 
 #include <functional>
 
+class QImage;
+
 namespace tolvar {
+
+// The surface as an indexed image with its colour table; it shares the
+// surface's pixels, so copy it to keep it.
+QImage indexedImage(const TWinG& surface);
 
 // Shows its surface stretched over its whole area, in the colours of its
 // palette. Paints nothing until the palette has first been rebuilt.

@@ -11,9 +11,9 @@
 namespace tolvar {
 
 AppWindows::AppWindows(Prompter& prompter)
-    : form1_(std::make_unique<TForm1>(prompter)), frmDisplay_(std::make_unique<TfrmDisplay>()),
+    : form1_(std::make_unique<TForm1>(prompter)), frmDisplay_(std::make_unique<TfrmDisplay>(*form1_)),
       frmMapDisplay_(std::make_unique<TfrmMapDisplay>()), frmAbout_(std::make_unique<TfrmAbout>()),
-      frmHistory_(std::make_unique<TfrmHistory>()), frm1st_(std::make_unique<Tfrm1st>()),
+      frmHistory_(std::make_unique<TfrmHistory>()), frm1st_(std::make_unique<Tfrm1st>(*form1_)),
       frmToolbox_(std::make_unique<TfrmToolbox>())
 {
     form1_->attach({frmDisplay_.get(), frmMapDisplay_.get(), frmAbout_.get(), frmHistory_.get(), frm1st_.get(),

@@ -7,6 +7,7 @@
 #include "ui/main_window.h"
 #include "ui/menu_tree.h"
 #include "ui/parameter_panel.h"
+#include "views/image_box.h"
 #include "views/view_form.h"
 
 #include <QAbstractButton>
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QSaveFile>
 #include <ostream>
 #include <set>
@@ -63,6 +65,8 @@ const char* BatchDriver::helpText()
            "  print=NAME         print a box's or label's text, or the state of an item, button or window\n"
            "  grid=PATH          write the 514 x 514 height grid as little-endian 16-bit words\n"
            "  shot=NAME:PATH.png write the picture of the view window NAME\n"
+           "  press=imgMap:X,Y   press the plan image at X,Y (0..255)\n"
+           "  dblclick=frmDisplay  double-click the wireframe display (saves WireFram.bmp)\n"
            "Exit status: 0 done, 1 an error box was shown, 2 a usage error.\n"
            "With --keep-going the run goes on after an error, as a user goes on after closing the box.\n";
 }
@@ -134,7 +138,11 @@ void BatchDriver::validate(const Step& step) const
         if (colon == std::string::npos || !viewWindow(value.substr(0, colon)))
             throw UsageError{"shot takes WINDOW:PATH.png with a view window, not '" + value + "'"};
     }
-    if (key == "press" || key == "dblclick" || key == "history" || key == "history-out")
+    if (key == "press" && !pressPoint(value))
+        throw UsageError{"press takes IMAGE:X,Y with X and Y in 0..255, not '" + value + "'"};
+    if (key == "dblclick" && !imageOf(value))
+        throw UsageError{"nothing named '" + value + "' to double-click"};
+    if (key == "history" || key == "history-out")
         throw UsageError{"the step '" + key + "' is not available yet"};
 }
 
@@ -153,6 +161,10 @@ void BatchDriver::perform(const Step& step)
         writeGrid(value);
     else if (step.key == "shot")
         writeShot(value);
+    else if (step.key == "press")
+        press(value);
+    else if (step.key == "dblclick")
+        doubleClick(value);
     else
         typeInto(step.key, value);
 }
@@ -224,6 +236,56 @@ void BatchDriver::writeShot(const std::string& target)
         throw UsageError{"the window " + target.substr(0, colon) + " has no picture yet"};
     if (!image.save(qs(path), "PNG"))
         prompter_.showError("Cannot create file " + path);
+}
+
+// The image and point of a press step, "imgMap:X,Y".
+std::optional<std::pair<QWidget*, QPoint>> BatchDriver::pressPoint(const std::string& target) const
+{
+    const auto colon = target.find(':');
+    const auto comma = target.find(',', colon);
+    if (colon == std::string::npos || comma == std::string::npos)
+        return std::nullopt;
+    QWidget* image = imageOf(target.substr(0, colon));
+    bool xOk = false, yOk = false;
+    const int x = qs(target.substr(colon + 1, comma - colon - 1)).toInt(&xOk);
+    const int y = qs(target.substr(comma + 1)).toInt(&yOk);
+    if (!image || !xOk || !yOk || x < 0 || x > 255 || y < 0 || y > 255)
+        return std::nullopt;
+    return std::pair{image, QPoint(x, y)};
+}
+
+void BatchDriver::press(const std::string& target)
+{
+    const auto [image, point] = *pressPoint(target);
+    requireShown(image, target);
+    QMouseEvent event(QEvent::MouseButtonPress, point, image->mapToGlobal(point), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(image, &event);
+}
+
+void BatchDriver::doubleClick(const std::string& name)
+{
+    QWidget* image = imageOf(name);
+    requireShown(image, name);
+    const QPoint point(1, 1);
+    QMouseEvent event(QEvent::MouseButtonDblClick, point, image->mapToGlobal(point), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(image, &event);
+}
+
+void BatchDriver::requireShown(const QWidget* widget, const std::string& name) const
+{
+    if (!widget->isVisible())
+        throw UsageError{"the window of " + name + " is hidden"};
+}
+
+// An image control by its name, or the one a view window shows.
+QWidget* BatchDriver::imageOf(const std::string& name) const
+{
+    QObject* target = named(name);
+    if (auto* view = qobject_cast<ViewForm*>(target))
+        return view->findChild<ImageBox*>();
+    return qobject_cast<ImageBox*>(target);
 }
 
 // A menu item, button, box, label or window by its design name.

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QPoint>
 #include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
 
 class QObject;
+class QWidget;
 
 namespace tolvar {
 
@@ -43,9 +45,14 @@ private:
     void print(const std::string& name);
     void writeGrid(const std::string& path);
     void writeShot(const std::string& target);
+    void press(const std::string& target);
+    void doubleClick(const std::string& name);
+    void requireShown(const QWidget* widget, const std::string& name) const;
 
     QObject* named(const std::string& name) const;
     QObject* viewWindow(const std::string& name) const;
+    QWidget* imageOf(const std::string& name) const;
+    std::optional<std::pair<QWidget*, QPoint>> pressPoint(const std::string& target) const;
 
     AppWindows& windows_;
     ScriptedPrompter& prompter_;

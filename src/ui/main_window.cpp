@@ -3,11 +3,14 @@
 #include "core/boxes.h"
 #include "core/map_commands.h"
 #include "core/view_toggle.h"
+#include "formats/height_file.h"
+#include "fractal/run_command.h"
 #include "session/history_window.h"
 #include "ui/menu_tree.h"
 #include "ui/parameter_panel.h"
 #include "ui/wrapping_menu_bar.h"
 #include "views/overhead_window.h"
+#include "views/view_commands.h"
 #include "views/wing_window.h"
 #include "views/wireframe_window.h"
 
@@ -66,18 +69,36 @@ void TForm1::collectActions()
 
 void TForm1::connectMenuItems()
 {
-    const std::initializer_list<std::pair<const char*, void (TForm1::*)()>> handlers{
-        {"New1", &TForm1::New1Click},
-        {"UndoZ1", &TForm1::UndoZ1Click},
-        {"Exit1", &TForm1::Exit1Click},
-        {"About1", &TForm1::About1Click},
-        {"Toolbox1", &TForm1::Toolbox1Click},
-        {"SetRandSeed1", &TForm1::SetRandSeed1Click},
-        {"GetRandomSeed1", &TForm1::GetRandomSeed1Click},
-        {"Plan1", &TForm1::Plan1Click},
-        {"Wireframe2", &TForm1::Wireframe2Click},
-        {"WinG1", &TForm1::WinG1Click},
-        {"History1", &TForm1::History1Click},
+    Frame& f = frame_;
+    const std::initializer_list<std::pair<const char*, std::function<void()>>> handlers{
+        {"New1", [&f] { NewMap(f); }},
+        {"Open1", [&f] { OpenHeightFile(f); }},
+        {"Save1", [&f] { SaveHeightFile(f); }},
+        {"Exit1", [this] { close(); }},
+        {"UndoZ1", [&f] { Undo(f); }},
+        {"Run1", [&f] { RunFractal(f); }},
+        {"Circle1", [&f] { SelectFractalType(f, "Circle1"); }},
+        {"Mountains1", [&f] { SelectFractalType(f, "Mountains1"); }},
+        {"Julia1", [&f] { SelectFractalType(f, "Julia1"); }},
+        {"JuliaBrot1", [&f] { SelectFractalType(f, "JuliaBrot1"); }},
+        {"Mandelbrot1", [&f] { SelectFractalType(f, "Mandelbrot1"); }},
+        {"MandelHigh1", [&f] { SelectFractalType(f, "MandelHigh1"); }},
+        {"SetRandSeed1", [&f] { SetRandomSeed(f); }},
+        {"GetRandomSeed1", [&f] { Randomize(f); }},
+        {"Toolbox1", [this] { toggleWindow("Toolbox1", windows_.toolbox); }},
+        {"Plan1", [&f] { ToggleView(f, "Plan1", ViewWindow::frmMapDisplay); }},
+        {"Wireframe2", [&f] { ToggleView(f, "Wireframe2", ViewWindow::frmDisplay); }},
+        {"WinG1", [&f] { ToggleView(f, "WinG1", ViewWindow::frm1st); }},
+        {"N1280", [&f] { N1280Click(f); }},
+        {"N640", [&f] { N640Click(f); }},
+        {"N320", [&f] { N320Click(f); }},
+        {"Green1", [&f] { Green1Click(f); }},
+        {"Black1", [&f] { Black1Click(f); }},
+        {"Contour1", [&f] { Contour1Click(f); }},
+        {"Contour2", [&f] { Contour2Click(f); }},
+        {"ZoomOverlay1", [&f] { ZoomOverlay1Click(f); }},
+        {"About1", [this] { About1Click(); }},
+        {"History1", [this] { toggleWindow("History1", windows_.history); }},
     };
     for (const auto& [name, handler] : handlers) {
         QAction* action = requireItem(name);
@@ -86,15 +107,35 @@ void TForm1::connectMenuItems()
             // check mark itself, so start from the state the user saw.
             if (action->isCheckable())
                 action->setChecked(!action->isChecked());
-            guarded([this, handler] { (this->*handler)(); });
+            guarded(handler);
         });
     }
 }
 
-void TForm1::connectButtons() {}
+void TForm1::connectButtons()
+{
+    Frame& f = frame_;
+    const std::initializer_list<std::pair<const char*, std::function<void()>>> handlers{
+        {"btnUp", [&f] { btnUpClick(f); }},
+        {"btnDown", [&f] { btnDownClick(f); }},
+        {"btnLeft", [&f] { btnLeftClick(f); }},
+        {"btnRight", [&f] { btnRightClick(f); }},
+        {"btnRotLeft", [&f] { btnRotLeftClick(f); }},
+        {"btnRotRight", [&f] { btnRotRightClick(f); }},
+    };
+    for (const auto& [name, handler] : handlers)
+        connect(panel_->button(name), &QAbstractButton::clicked, this, [this, handler] { guarded(handler); });
+}
 
 void TForm1::connectWindows()
 {
+    // Resizing a wireframe window acts as a click on the checked size item.
+    const auto resized = [this] { guarded([this] { ClickCheckedSizeItem(frame_); }); };
+    connect(windows_.display, &ViewForm::resized, this, resized);
+    connect(windows_.wing, &ViewForm::resized, this, resized);
+    connect(windows_.display, &TfrmDisplay::doubleClicked, this,
+            [this] { guarded([this] { windows_.display->savePicture(); }); });
+
     connect(windows_.mapDisplay, &ViewForm::closed, this, [this] { setChecked("Plan1", false); });
     connect(windows_.display, &ViewForm::closed, this, [this] { setChecked("Wireframe2", false); });
     connect(windows_.wing, &ViewForm::closed, this, [this] { setChecked("WinG1", false); });
@@ -166,7 +207,9 @@ void TForm1::showAndDraw(ViewWindow window)
 {
     auto* view = static_cast<ViewForm*>(viewWidget(window));
     view->show();
+    frame_.BusyCursorOn();
     view->redraw();
+    frame_.BusyCursorOff();
 }
 
 void TForm1::hideWindow(ViewWindow window) { viewWidget(window)->hide(); }
@@ -196,12 +239,6 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 // Commands
 
-void TForm1::New1Click() { NewMap(frame_); }
-
-void TForm1::UndoZ1Click() { Undo(frame_); }
-
-void TForm1::Exit1Click() { close(); }
-
 void TForm1::About1Click()
 {
     windows_.about->show();
@@ -215,19 +252,5 @@ void TForm1::toggleWindow(const char* item, QWidget* window)
     setChecked(item, show);
     window->setVisible(show);
 }
-
-void TForm1::Toolbox1Click() { toggleWindow("Toolbox1", windows_.toolbox); }
-
-void TForm1::History1Click() { toggleWindow("History1", windows_.history); }
-
-void TForm1::SetRandSeed1Click() { SetRandomSeed(frame_); }
-
-void TForm1::GetRandomSeed1Click() { Randomize(frame_); }
-
-void TForm1::Plan1Click() { ToggleView(frame_, "Plan1", ViewWindow::frmMapDisplay); }
-
-void TForm1::Wireframe2Click() { ToggleView(frame_, "Wireframe2", ViewWindow::frmDisplay); }
-
-void TForm1::WinG1Click() { ToggleView(frame_, "WinG1", ViewWindow::frm1st); }
 
 } // namespace tolvar

@@ -80,17 +80,7 @@ private:
     QWidget* viewWidget(ViewWindow window) const;
     void toggleWindow(const char* item, QWidget* window);
 
-    void New1Click();
-    void UndoZ1Click();
-    void Exit1Click();
     void About1Click();
-    void Toolbox1Click();
-    void SetRandSeed1Click();
-    void GetRandomSeed1Click();
-    void Plan1Click();
-    void Wireframe2Click();
-    void WinG1Click();
-    void History1Click();
 
     Prompter& prompter_;
     Frame frame_;

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "surface/rgb_image.h"
 #include "views/view_form.h"
 
 class QLabel;
 
 namespace tolvar {
+
+class ImageBox;
 
 // "Overhead Map": the plan image of the whole map, the statistics line and
 // the point readout.
@@ -14,13 +17,20 @@ class TfrmMapDisplay : public ViewForm {
 public:
     explicit TfrmMapDisplay(QWidget* parent = nullptr);
 
+    // DrawOverheadMap: the plan and the statistics line.
     void redraw() override;
+    QImage viewBuffer() const override;
     // A blank plan for the current map size; every operation makes one.
     void newBitmap();
     void setPointInfo(const QString& text);
+    // The readout of a press at a point of the 256 x 256 image.
+    void imgMapMouseDown(QPoint point);
 
 private:
-    QWidget* imgMap_;
+    void showPlan();
+
+    RgbImage plan_;
+    ImageBox* imgMap_;
     QLabel* labPointInfo_;
     QLabel* labMapInfo_;
 };

@@ -67,17 +67,6 @@ void chooseScheme(Frame& frame, std::string_view item)
         ui.showAndDraw(ViewWindow::frm1st);
 }
 
-void toggleView(Frame& frame, std::string_view item, ViewWindow window)
-{
-    UiPort& ui = frame.ui();
-    const bool show = !ui.isChecked(item);
-    ui.setChecked(item, show);
-    if (show)
-        ui.showAndDraw(window);
-    else
-        ui.hideWindow(window);
-}
-
 } // namespace
 
 void btnUpClick(Frame& frame) { step(frame, &ViewState::ViewStepsDown, -1); }
@@ -123,8 +112,5 @@ void ZoomOverlay1Click(Frame& frame)
     UiPort& ui = frame.ui();
     ui.setChecked("ZoomOverlay1", !ui.isChecked("ZoomOverlay1"));
 }
-
-void Wireframe2Click(Frame& frame) { toggleView(frame, "Wireframe2", ViewWindow::frmDisplay); }
-void WinG1Click(Frame& frame) { toggleView(frame, "WinG1", ViewWindow::frm1st); }
 
 } // namespace tolvar

@@ -35,9 +35,4 @@ ColourScheme CheckedScheme(const UiPort& ui);
 // Toggles the check mark only; the next redraw shows the change.
 void ZoomOverlay1Click(Frame& frame);
 
-// View > Wireframe (BitMap) and View > Wireframe (WinG): hide without
-// drawing, or show and draw.
-void Wireframe2Click(Frame& frame);
-void WinG1Click(Frame& frame);
-
 } // namespace tolvar

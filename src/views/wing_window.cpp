@@ -1,20 +1,37 @@
 #include "views/wing_window.h"
 
-#include <QVBoxLayout>
+#include "core/app_state.h"
+#include "core/ui_port.h"
+#include "surface/wing_image.h"
+#include "views/view_commands.h"
+#include "views/wireframe_wing.h"
 
 namespace tolvar {
 
-Tfrm1st::Tfrm1st(QWidget* parent) : ViewForm(parent), wg1st_(new QWidget(this))
+Tfrm1st::Tfrm1st(const UiPort& menu, QWidget* parent) : ViewForm(parent), menu_(menu), wg1st_(new TWinGImage(this))
 {
     setObjectName("frm1st");
     setWindowTitle("WinG Wireframe");
     setGeometry(151, 3, 859, 699);
     wg1st_->setObjectName("wg1st");
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(wg1st_);
+    BuildCubePalette(wg1st_->Palette);
 }
 
-void Tfrm1st::redraw() {}
+void Tfrm1st::redraw()
+{
+    DrawWinGWireframe(wg1st_->WinG, wg1st_->width(), wg1st_->height(), appState(), CheckedScheme(menu_),
+                      menu_.isChecked("ZoomOverlay1"));
+    wg1st_->update();
+    drawn_ = true;
+}
+
+QImage Tfrm1st::viewBuffer() const { return drawn_ ? indexedImage(wg1st_->WinG).copy() : QImage(); }
+
+// The surface control always fills the client area.
+void Tfrm1st::resizeEvent(QResizeEvent* event)
+{
+    wg1st_->setGeometry(rect());
+    ViewForm::resizeEvent(event);
+}
 
 } // namespace tolvar

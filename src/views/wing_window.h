@@ -4,18 +4,29 @@
 
 namespace tolvar {
 
+class TWinGImage;
+class UiPort;
+
 // "WinG Wireframe": the wireframe drawn on the 8-bit surface, stretched over
 // the client area.
 class Tfrm1st : public ViewForm {
     Q_OBJECT
 
 public:
-    explicit Tfrm1st(QWidget* parent = nullptr);
+    // The menu's check marks choose the colours and the zoom overlay.
+    explicit Tfrm1st(const UiPort& menu, QWidget* parent = nullptr);
 
+    // DrawWinGWireframe
     void redraw() override;
+    QImage viewBuffer() const override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QWidget* wg1st_;
+    const UiPort& menu_;
+    TWinGImage* wg1st_;
+    bool drawn_ = false;
 };
 
 } // namespace tolvar

@@ -1,10 +1,17 @@
 #include "views/wireframe_window.h"
 
+#include "core/app_state.h"
+#include "views/image_box.h"
+#include "views/picture_file.h"
+#include "views/view_commands.h"
+#include "views/wireframe_bitmap.h"
+
 #include <QVBoxLayout>
 
 namespace tolvar {
 
-TfrmDisplay::TfrmDisplay(QWidget* parent) : ViewForm(parent), imgDisplay_(new QWidget(this))
+TfrmDisplay::TfrmDisplay(const UiPort& menu, QWidget* parent)
+    : ViewForm(parent), menu_(menu), imgDisplay_(new ImageBox(this))
 {
     setObjectName("frmDisplay");
     setWindowTitle("Wireframe Display");
@@ -14,8 +21,17 @@ TfrmDisplay::TfrmDisplay(QWidget* parent) : ViewForm(parent), imgDisplay_(new QW
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(imgDisplay_);
+    connect(imgDisplay_, &ImageBox::doubleClicked, this, &TfrmDisplay::doubleClicked);
 }
 
-void TfrmDisplay::redraw() {}
+void TfrmDisplay::redraw()
+{
+    DrawWireframe(picture_, imgDisplay_->width(), imgDisplay_->height(), appState(), CheckedScheme(menu_));
+    imgDisplay_->setImage(toQImage(picture_));
+}
+
+QImage TfrmDisplay::viewBuffer() const { return picture_.pixels.empty() ? QImage() : toQImage(picture_); }
+
+void TfrmDisplay::savePicture() const { SavePictureBmp(picture_, "WireFram.bmp"); }
 
 } // namespace tolvar

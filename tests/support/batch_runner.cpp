@@ -26,7 +26,7 @@ std::string scratchDirectory()
     return mkdtemp(pattern.data());
 }
 
-BatchResult runBatch(const std::vector<std::string>& arguments)
+BatchResult runBatch(const std::vector<std::string>& arguments, const std::string& directory)
 {
     const std::filesystem::path dir = scratchDirectory();
     const auto outPath = dir / "out", errPath = dir / "err";
@@ -37,6 +37,8 @@ BatchResult runBatch(const std::vector<std::string>& arguments)
             argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);
         if (!freopen(outPath.c_str(), "w", stdout) || !freopen(errPath.c_str(), "w", stderr))
+            _exit(127);
+        if (!directory.empty() && chdir(directory.c_str()) != 0)
             _exit(127);
         execv(TOLVAR_BATCH, argv.data());
         _exit(127);

@@ -11,8 +11,9 @@ struct BatchResult {
     std::string err;
 };
 
-// Runs the batch driver with the given steps and collects what it printed.
-BatchResult runBatch(const std::vector<std::string>& arguments);
+// Runs the batch driver with the given steps, in the given working directory
+// (the test's own when empty), and collects what it printed.
+BatchResult runBatch(const std::vector<std::string>& arguments, const std::string& directory = {});
 
 // A fresh, empty directory for files a test writes.
 std::string scratchDirectory();

@@ -1,5 +1,6 @@
 #include "frame_fixture.h"
 
+#include "core/view_toggle.h"
 #include "views/view_commands.h"
 
 #include <string>
@@ -196,11 +197,11 @@ TEST_F(ViewCommands, ZoomOverlayTogglesWithoutRedrawing)
 TEST_F(ViewCommands, WindowItemsHideWithoutDrawingOrShowAndDraw)
 {
     startMap("1280");
-    Wireframe2Click(frame);
+    ToggleView(frame, "Wireframe2", ViewWindow::frmDisplay);
     EXPECT_TRUE(ui.isChecked("Wireframe2"));
-    WinG1Click(frame);
+    ToggleView(frame, "WinG1", ViewWindow::frm1st);
     EXPECT_FALSE(ui.isChecked("WinG1"));
-    Wireframe2Click(frame);
+    ToggleView(frame, "Wireframe2", ViewWindow::frmDisplay);
     EXPECT_FALSE(ui.isChecked("Wireframe2"));
     EXPECT_EQ(ui.calls, (Calls{"show frmDisplay", "hide frm1st", "hide frmDisplay"}));
 }
