@@ -103,4 +103,13 @@ void WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes
         throwLastFileError();
 }
 
+void CreateWholeFile(const std::string& path, std::span<const std::uint8_t> bytes)
+{
+    try {
+        WriteWholeFile(path, bytes);
+    } catch (const Error&) {
+        throw Error(formatMessage("Cannot create file %s", path));
+    }
+}
+
 } // namespace tolvar

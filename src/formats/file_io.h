@@ -31,4 +31,8 @@ private:
 // a failed write leaves the old file as it was.
 void WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes);
 
+// The same for a file the program makes on its own, without a dialog: any
+// failure is reported as "Cannot create file %s" with the path.
+void CreateWholeFile(const std::string& path, std::span<const std::uint8_t> bytes);
+
 } // namespace tolvar

@@ -2,7 +2,9 @@
 
 #include "core/app_state.h"
 #include "core/boxes.h"
+#include "core/error.h"
 #include "core/scripted_prompter.h"
+#include "formats/file_io.h"
 #include "ui/app_windows.h"
 #include "ui/main_window.h"
 #include "ui/menu_tree.h"
@@ -16,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QSaveFile>
 #include <ostream>
 #include <set>
 
@@ -35,13 +36,13 @@ std::string stateWords(bool enabled, bool checked, bool visible)
 }
 
 // The whole grid as little-endian words, row 0 first.
-QByteArray gridBytes(const Grid& grid)
+std::vector<std::uint8_t> gridBytes(const Grid& grid)
 {
-    QByteArray bytes;
-    bytes.reserve(static_cast<qsizetype>(grid.cells.size() * 2));
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(grid.cells.size() * 2);
     for (const Height h : grid.cells) {
-        bytes.append(static_cast<char>(h & 0xFF));
-        bytes.append(static_cast<char>(h >> 8));
+        bytes.push_back(static_cast<std::uint8_t>(h & 0xFF));
+        bytes.push_back(static_cast<std::uint8_t>(h >> 8));
     }
     return bytes;
 }
@@ -222,9 +223,11 @@ void BatchDriver::print(const std::string& name)
 
 void BatchDriver::writeGrid(const std::string& path)
 {
-    QSaveFile file(qs(path));
-    if (!file.open(QIODevice::WriteOnly) || file.write(gridBytes(appState().HeightMap)) < 0 || !file.commit())
-        prompter_.showError("Cannot create file " + path);
+    try {
+        CreateWholeFile(path, gridBytes(appState().HeightMap));
+    } catch (const Error& e) {
+        prompter_.showError(e.what());
+    }
 }
 
 void BatchDriver::writeShot(const std::string& target)

@@ -1,8 +1,8 @@
 #include "views/wireframe_window.h"
 
 #include "core/app_state.h"
+#include "formats/bitmap_file.h"
 #include "views/image_box.h"
-#include "views/picture_file.h"
 #include "views/view_commands.h"
 #include "views/wireframe_bitmap.h"
 

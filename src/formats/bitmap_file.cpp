@@ -1,28 +1,26 @@
-#include "views/picture_file.h"
+#include "formats/bitmap_file.h"
 
-#include "core/error.h"
+#include "formats/file_io.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <fstream>
 #include <vector>
 
 namespace tolvar {
 namespace {
 
-void put16(std::vector<char>& out, std::uint32_t v)
+void put16(std::vector<std::uint8_t>& out, std::uint32_t v)
 {
-    out.push_back(static_cast<char>(v & 0xFF));
-    out.push_back(static_cast<char>((v >> 8) & 0xFF));
+    out.push_back(static_cast<std::uint8_t>(v & 0xFF));
+    out.push_back(static_cast<std::uint8_t>((v >> 8) & 0xFF));
 }
 
-void put32(std::vector<char>& out, std::uint32_t v)
+void put32(std::vector<std::uint8_t>& out, std::uint32_t v)
 {
     put16(out, v & 0xFFFF);
     put16(out, v >> 16);
 }
 
-std::vector<char> encodeBmp(const RgbImage& picture)
+std::vector<std::uint8_t> encodeBmp(const RgbImage& picture)
 {
     const auto width = static_cast<std::uint32_t>(picture.width);
     const auto height = static_cast<std::uint32_t>(picture.height);
@@ -30,7 +28,7 @@ std::vector<char> encodeBmp(const RgbImage& picture)
     const std::uint32_t headers = 14 + 40;
     const std::uint32_t imageBytes = rowBytes * height;
 
-    std::vector<char> out;
+    std::vector<std::uint8_t> out;
     out.reserve(headers + imageBytes);
     out.push_back('B');
     out.push_back('M');
@@ -51,32 +49,20 @@ std::vector<char> encodeBmp(const RgbImage& picture)
     for (int y = picture.height - 1; y >= 0; --y) {
         for (int x = 0; x < picture.width; ++x) {
             const Rgb& p = picture.at(x, y);
-            out.push_back(static_cast<char>(p.blue));
-            out.push_back(static_cast<char>(p.green));
-            out.push_back(static_cast<char>(p.red));
+            out.push_back(static_cast<std::uint8_t>(p.blue));
+            out.push_back(static_cast<std::uint8_t>(p.green));
+            out.push_back(static_cast<std::uint8_t>(p.red));
         }
         out.resize(out.size() + (rowBytes - width * 3), 0);
     }
     return out;
 }
 
-bool writeWhole(const std::string& path, const std::vector<char>& bytes)
-{
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    return !file.fail();
-}
-
 } // namespace
 
 void SavePictureBmp(const RgbImage& picture, const std::string& fileName)
 {
-    const std::string partial = fileName + ".part";
-    if (!writeWhole(partial, encodeBmp(picture)) || std::rename(partial.c_str(), fileName.c_str()) != 0) {
-        std::remove(partial.c_str());
-        throw Error(formatMessage("Cannot create file %s", fileName));
-    }
+    CreateWholeFile(fileName, encodeBmp(picture));
 }
 
 } // namespace tolvar
