@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 
-scripts/build.sh build
+scripts/build.sh build -DTOLVAR_BENCHMARKS=ON
 (cd build && ctest --output-on-failure -j "$(nproc)")
 
 scripts/build.sh build-asan -DTOLVAR_SANITIZE=ON -DTOLVAR_BENCHMARKS=OFF
