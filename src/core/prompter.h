@@ -7,7 +7,7 @@
 namespace tolvar {
 
 struct FileDialog {
-    std::string_view name; // design name, e.g. "dlgLoad"
+    std::string_view name; // the dialog's name, e.g. "dlgLoad"
     std::string_view defaultExtension;
     std::string_view filterName;
     std::string_view filterPattern;

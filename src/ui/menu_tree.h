@@ -21,7 +21,7 @@ struct MenuEntry {
     std::vector<MenuEntry> items = {};
 };
 
-// Qt disables a hidden action; the design's enabled state is kept apart so
+// Qt disables a hidden action; the item's own enabled state is kept apart so
 // that a hidden item still reads, and clicks, as enabled.
 void setItemEnabled(QAction* action, bool enabled);
 bool itemEnabled(const QAction* action);
