@@ -2,12 +2,6 @@
 
 namespace tolvar {
 
-void ScriptedPrompter::dropAnswers()
-{
-    files_.clear();
-    confirms_.clear();
-}
-
 bool ScriptedPrompter::confirm(const std::string& title, const std::string&)
 {
     if (confirms_.empty()) {

@@ -15,7 +15,6 @@ class ScriptedPrompter : public Prompter {
 public:
     void queueFile(std::optional<std::string> answer) { files_.push_back(std::move(answer)); }
     void queueConfirm(bool ok) { confirms_.push_back(ok); }
-    void dropAnswers();
 
     bool confirm(const std::string& title, const std::string& text) override;
     std::optional<std::string> chooseFile(const FileDialog& dialog) override;

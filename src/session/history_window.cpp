@@ -24,12 +24,6 @@ TfrmHistory::TfrmHistory(QWidget* parent) : QWidget(parent, Qt::Window), mmoHist
 
 void TfrmHistory::appendLine(const QString& line) { mmoHistory_->appendPlainText(line); }
 
-QStringList TfrmHistory::lines() const
-{
-    const QString text = mmoHistory_->toPlainText();
-    return text.isEmpty() ? QStringList{} : text.split('\n');
-}
-
 void TfrmHistory::closeEvent(QCloseEvent* event)
 {
     QWidget::closeEvent(event);

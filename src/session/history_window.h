@@ -14,7 +14,6 @@ public:
     explicit TfrmHistory(QWidget* parent = nullptr);
 
     void appendLine(const QString& line);
-    QStringList lines() const;
 
 signals:
     void closed();

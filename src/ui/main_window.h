@@ -41,7 +41,6 @@ public:
     // Called once the other windows exist, before the first command.
     void attach(const ViewWindows& windows);
 
-    Frame& frame() { return frame_; }
     QAction* item(const QString& name) const { return actions_.value(name); }
     // True when the item and every menu above it are enabled.
     bool reachable(const QString& name) const;

@@ -43,11 +43,6 @@ std::string MapInfoText(const MapStatistics& stats)
            "  Avg = " + IntToStr(static_cast<std::int64_t>(stats.avg));
 }
 
-int StretchStart(int pixel, int pixels, int side)
-{
-    return pixel * side / pixels;
-}
-
 // The last pixel that starts at or before the point, i.e. the largest p with
 // p * side < (point + 1) * pixels.
 int PixelAtPoint(int point, int pixels, int side)

@@ -42,10 +42,10 @@ MapStatistics DrawOverheadMap(const AppState& state, RgbImage& plan);
 std::string MapInfoText(const MapStatistics& stats);
 
 // The stretch on one axis: of `pixels` bitmap pixels shown over `side`
-// points, pixel p covers the points [StretchStart(p), StretchStart(p + 1)).
-// When the bitmap is larger than the view, some pixels cover no point.
-int StretchStart(int pixel, int pixels, int side = PlanViewSide);
-// The pixel drawn at a point of 0..side-1: the exact inverse of the above.
+// points, pixel p covers the points [p x side div pixels, (p + 1) x side div
+// pixels); when the bitmap is larger than the view, some cover no point.
+// This is the pixel drawn at a point of 0..side-1, used both to draw the
+// plan and to read a press back.
 int PixelAtPoint(int point, int pixels, int side = PlanViewSide);
 
 // The plan as the window shows it: stretched over side x side points.

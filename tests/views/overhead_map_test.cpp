@@ -118,8 +118,6 @@ TEST_F(OverheadMapTest, AnEmptyMapDividesByNothing)
 TEST(PlanStretch, EveryPointShowsThePixelWhoseSpanHoldsIt)
 {
     for (const int pixels : {1, 3, 129, 255, 256, 257, 385, 513}) {
-        for (int p = 0; p <= pixels; ++p)
-            ASSERT_EQ(StretchStart(p, pixels), spanStart(p, pixels)) << pixels << " " << p;
         for (int x = 0; x < 256; ++x) {
             const int p = PixelAtPoint(x, pixels);
             ASSERT_LE(spanStart(p, pixels), x) << pixels << " " << x;
