@@ -2,6 +2,9 @@
 
 #include "core/frame.h"
 #include "core/number_text.h"
+#include "core/view_toggle.h"
+
+#include <array>
 
 namespace tolvar {
 
@@ -50,6 +53,20 @@ void Randomize(Frame& frame)
     random.SeedFromClock();
     frame.ui().setText(Box::ediRandSeed, IntToStr(static_cast<std::int32_t>(random.RandomSeed)));
     frame.LogCommand("Rnd=" + frame.ui().text(Box::ediRandSeed));
+}
+
+CommandTable CoreCommands()
+{
+    static constexpr std::array<Command, 7> table{{
+        {"New1", NewMap},
+        {"UndoZ1", Undo},
+        {"SetRandSeed1", SetRandomSeed},
+        {"GetRandomSeed1", Randomize},
+        {"Plan1", [](Frame& f) { ToggleView(f, "Plan1", ViewWindow::frmMapDisplay); }},
+        {"Wireframe2", [](Frame& f) { ToggleView(f, "Wireframe2", ViewWindow::frmDisplay); }},
+        {"WinG1", [](Frame& f) { ToggleView(f, "WinG1", ViewWindow::frm1st); }},
+    }};
+    return table;
 }
 
 } // namespace tolvar

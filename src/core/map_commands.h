@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/command.h"
+
 namespace tolvar {
 
 class Frame;
@@ -12,5 +14,8 @@ void NewMap(Frame& frame);
 void SetRandomSeed(Frame& frame);
 // Fractal > Randomize: the seed from the clock, written into the box.
 void Randomize(Frame& frame);
+
+// New1, UndoZ1, SetRandSeed1, GetRandomSeed1 and the three view window items.
+CommandTable CoreCommands();
 
 } // namespace tolvar

@@ -83,4 +83,18 @@ void SelectFractalType(Frame& frame, std::string_view item)
     frame.LogCommand(std::string(chosen->line));
 }
 
+CommandTable FractalCommands()
+{
+    static constexpr std::array<Command, 7> table{{
+        {"Run1", RunFractal},
+        {"Circle1", [](Frame& f) { SelectFractalType(f, "Circle1"); }},
+        {"Mountains1", [](Frame& f) { SelectFractalType(f, "Mountains1"); }},
+        {"Julia1", [](Frame& f) { SelectFractalType(f, "Julia1"); }},
+        {"JuliaBrot1", [](Frame& f) { SelectFractalType(f, "JuliaBrot1"); }},
+        {"Mandelbrot1", [](Frame& f) { SelectFractalType(f, "Mandelbrot1"); }},
+        {"MandelHigh1", [](Frame& f) { SelectFractalType(f, "MandelHigh1"); }},
+    }};
+    return table;
+}
+
 } // namespace tolvar

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/command.h"
+
 #include <string_view>
 
 namespace tolvar {
@@ -14,5 +16,8 @@ void RunFractal(Frame& frame);
 // "Mandelbrot1", "MandelHigh1": checks that item alone and writes its "Typ="
 // line. The map is not touched.
 void SelectFractalType(Frame& frame, std::string_view item);
+
+// Run1 and the six type items.
+CommandTable FractalCommands();
 
 } // namespace tolvar

@@ -2,8 +2,8 @@
 
 #include "core/boxes.h"
 #include "core/map_commands.h"
-#include "core/view_toggle.h"
-#include "formats/height_file.h"
+#include "effects/effect_commands.h"
+#include "formats/format_commands.h"
 #include "fractal/run_command.h"
 #include "session/history_window.h"
 #include "ui/menu_tree.h"
@@ -49,7 +49,7 @@ TForm1::TForm1(Prompter& prompter)
 
     collectActions();
     connectMenuItems();
-    connectButtons();
+    connectViewCommands();
 }
 
 TForm1::~TForm1() = default;
@@ -69,62 +69,37 @@ void TForm1::collectActions()
 
 void TForm1::connectMenuItems()
 {
-    Frame& f = frame_;
-    const std::initializer_list<std::pair<const char*, std::function<void()>>> handlers{
-        {"New1", [&f] { NewMap(f); }},
-        {"Open1", [&f] { OpenHeightFile(f); }},
-        {"Save1", [&f] { SaveHeightFile(f); }},
-        {"Exit1", [this] { close(); }},
-        {"UndoZ1", [&f] { Undo(f); }},
-        {"Run1", [&f] { RunFractal(f); }},
-        {"Circle1", [&f] { SelectFractalType(f, "Circle1"); }},
-        {"Mountains1", [&f] { SelectFractalType(f, "Mountains1"); }},
-        {"Julia1", [&f] { SelectFractalType(f, "Julia1"); }},
-        {"JuliaBrot1", [&f] { SelectFractalType(f, "JuliaBrot1"); }},
-        {"Mandelbrot1", [&f] { SelectFractalType(f, "Mandelbrot1"); }},
-        {"MandelHigh1", [&f] { SelectFractalType(f, "MandelHigh1"); }},
-        {"SetRandSeed1", [&f] { SetRandomSeed(f); }},
-        {"GetRandomSeed1", [&f] { Randomize(f); }},
-        {"Toolbox1", [this] { toggleWindow("Toolbox1", windows_.toolbox); }},
-        {"Plan1", [&f] { ToggleView(f, "Plan1", ViewWindow::frmMapDisplay); }},
-        {"Wireframe2", [&f] { ToggleView(f, "Wireframe2", ViewWindow::frmDisplay); }},
-        {"WinG1", [&f] { ToggleView(f, "WinG1", ViewWindow::frm1st); }},
-        {"N1280", [&f] { N1280Click(f); }},
-        {"N640", [&f] { N640Click(f); }},
-        {"N320", [&f] { N320Click(f); }},
-        {"Green1", [&f] { Green1Click(f); }},
-        {"Black1", [&f] { Black1Click(f); }},
-        {"Contour1", [&f] { Contour1Click(f); }},
-        {"Contour2", [&f] { Contour2Click(f); }},
-        {"ZoomOverlay1", [&f] { ZoomOverlay1Click(f); }},
-        {"About1", [this] { About1Click(); }},
-        {"History1", [this] { toggleWindow("History1", windows_.history); }},
-    };
-    for (const auto& [name, handler] : handlers) {
-        QAction* action = requireItem(name);
-        connect(action, &QAction::triggered, this, [this, action, handler] {
-            // Qt has already flipped a checkable item; its handler sets the
-            // check mark itself, so start from the state the user saw.
-            if (action->isCheckable())
-                action->setChecked(!action->isChecked());
-            guarded(handler);
-        });
-    }
+    for (const CommandTable table : {CoreCommands(), FractalCommands(), EffectCommands(), FormatCommands()})
+        for (const Command& command : table)
+            connectItem(command.item, [this, run = command.run] { run(frame_); });
+    connectItem("Exit1", [this] { close(); });
+    connectItem("Toolbox1", [this] { toggleWindow("Toolbox1", windows_.toolbox); });
+    connectItem("About1", [this] { About1Click(); });
+    connectItem("History1", [this] { toggleWindow("History1", windows_.history); });
 }
 
-void TForm1::connectButtons()
+void TForm1::connectItem(const char* name, const std::function<void()>& handler)
 {
-    Frame& f = frame_;
-    const std::initializer_list<std::pair<const char*, std::function<void()>>> handlers{
-        {"btnUp", [&f] { btnUpClick(f); }},
-        {"btnDown", [&f] { btnDownClick(f); }},
-        {"btnLeft", [&f] { btnLeftClick(f); }},
-        {"btnRight", [&f] { btnRightClick(f); }},
-        {"btnRotLeft", [&f] { btnRotLeftClick(f); }},
-        {"btnRotRight", [&f] { btnRotRightClick(f); }},
-    };
-    for (const auto& [name, handler] : handlers)
-        connect(panel_->button(name), &QAbstractButton::clicked, this, [this, handler] { guarded(handler); });
+    QAction* action = requireItem(name);
+    connect(action, &QAction::triggered, this, [this, action, handler] {
+        // Qt has already flipped a checkable item; its handler sets the
+        // check mark itself, so start from the state the user saw.
+        if (action->isCheckable())
+            action->setChecked(!action->isChecked());
+        guarded(handler);
+    });
+}
+
+// The view commands are the six buttons and the Wireframe Options items.
+void TForm1::connectViewCommands()
+{
+    for (const Command& command : ViewCommands()) {
+        const auto handler = [this, run = command.run] { run(frame_); };
+        if (QAbstractButton* button = panel_->button(command.item))
+            connect(button, &QAbstractButton::clicked, this, [this, handler] { guarded(handler); });
+        else
+            connectItem(command.item, handler);
+    }
 }
 
 void TForm1::connectWindows()

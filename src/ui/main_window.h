@@ -71,7 +71,8 @@ protected:
 private:
     void collectActions();
     void connectMenuItems();
-    void connectButtons();
+    void connectItem(const char* name, const std::function<void()>& handler);
+    void connectViewCommands();
     void connectWindows();
     // Runs a command; an error ends it with a message box, as the user expects.
     void guarded(const std::function<void()>& command);

@@ -113,4 +113,25 @@ void ZoomOverlay1Click(Frame& frame)
     ui.setChecked("ZoomOverlay1", !ui.isChecked("ZoomOverlay1"));
 }
 
+CommandTable ViewCommands()
+{
+    static constexpr std::array<Command, 14> table{{
+        {"btnUp", btnUpClick},
+        {"btnDown", btnDownClick},
+        {"btnLeft", btnLeftClick},
+        {"btnRight", btnRightClick},
+        {"btnRotLeft", btnRotLeftClick},
+        {"btnRotRight", btnRotRightClick},
+        {"N1280", N1280Click},
+        {"N640", N640Click},
+        {"N320", N320Click},
+        {"Green1", Green1Click},
+        {"Black1", Black1Click},
+        {"Contour1", Contour1Click},
+        {"Contour2", Contour2Click},
+        {"ZoomOverlay1", ZoomOverlay1Click},
+    }};
+    return table;
+}
+
 } // namespace tolvar

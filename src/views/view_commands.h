@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/command.h"
 #include "core/ui_port.h"
 #include "views/colour_scheme.h"
 
@@ -34,5 +35,8 @@ ColourScheme CheckedScheme(const UiPort& ui);
 
 // Toggles the check mark only; the next redraw shows the change.
 void ZoomOverlay1Click(Frame& frame);
+
+// The six buttons and the Wireframe Options items.
+CommandTable ViewCommands();
 
 } // namespace tolvar
