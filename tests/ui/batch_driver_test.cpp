@@ -78,6 +78,8 @@ TEST(BatchDriver, RefusesWhatAUserCouldNotDo)
              {"print=nothing"},
              {"cboNothing=1"},
              {"cboHeight"},
+             {"cancel-after=soon"},
+             {"cancel-after=-1"},
              {"--bogus"},
          }) {
         const auto r = runBatch(steps);
