@@ -87,6 +87,8 @@ const std::vector<Case> Cases{
     {"no rows", K::Count, {.size = "0"}},
     {"no rows", K::JuliaBrot, {.size = "0"}},
     {"2 rows", K::High, {.size = "20", .real = "-.2", .imaginary = "0", .spread = "0.01"}},
+    // Row 1 lies on the imaginary axis, so z1 = (0, c) shares ZRe with z0.
+    {"2 rows, escaping from the imaginary axis", K::Count, {"20", "-.0625", "1.4", ".125", "1", "1", "1000"}},
     {"512 rows", K::Count, {.size = "5120", .iterations = "200"}},
     {"JuliaBrot Bail Out 1", K::JuliaBrot, {.iterations = "1"}},
     {"JuliaBrot Bail Out 2", K::JuliaBrot, {.iterations = "2"}},
