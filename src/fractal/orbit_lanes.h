@@ -69,6 +69,12 @@ void OrbitRow(const RowPlane& plane, const Counter& start, std::span<typename Co
         std::size_t col = 0;
         bool busy = false;
     };
+    // Copied, so that they stay on the x87 stack rather than being loaded
+    // again at every step.
+    const long double cRe = plane.cRe;
+    const long double twoDistortion = plane.twoDistortion;
+    const double* const cIm = plane.cIm.data();
+
     std::array<Lane, LaneCount> lanes;
     std::size_t next = 0;
     std::size_t busy = 0;
@@ -96,8 +102,8 @@ void OrbitRow(const RowPlane& plane, const Counter& start, std::span<typename Co
                 take(lane);
                 continue;
             }
-            lane.z.zRe = static_cast<double>(re2 - im2 + plane.cRe);
-            lane.z.zIm = static_cast<double>(plane.twoDistortion * re * im + plane.cIm[lane.col]);
+            lane.z.zRe = static_cast<double>(re2 - im2 + cRe);
+            lane.z.zIm = static_cast<double>(twoDistortion * re * im + cIm[lane.col]);
             lane.counter.advance();
             ++lane.sinceSaved;
             if (lane.z.sameAs(lane.saved)) {
