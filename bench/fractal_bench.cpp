@@ -95,7 +95,8 @@ double plainSeconds()
         for (int i = 0; i < 3; ++i) {
             const auto start = std::chrono::steady_clock::now();
             benchmark::DoNotOptimize(plainX87Loop());
-            seconds = std::min(seconds, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+            const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+            seconds = std::min(seconds, took.count());
         }
         return seconds;
     }();

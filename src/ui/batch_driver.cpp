@@ -15,9 +15,9 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
-#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -28,7 +28,7 @@
 namespace tolvar {
 namespace {
 
-const std::set<std::string> reservedWords{"print", "dialog",  "confirm", "grid",       "shot",
+const std::set<std::string> reservedWords{"print", "dialog",   "confirm", "grid",        "shot",
                                           "press", "dblclick", "history", "history-out", "cancel-after"};
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }

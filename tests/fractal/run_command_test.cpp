@@ -123,8 +123,9 @@ TEST_F(RunFractalTest, UndoAfterRunRestoresTheMapFromBefore)
 
 TEST_F(RunFractalTest, ACancelledRunPutsBackEverythingButItsHistoryLines)
 {
-    const std::vector<std::string> operationControls{"UndoZ1",   "View1",  "Store1",     "Retrieve1",   "btnUp", "btnDown",
-                                                     "btnLeft", "btnRight", "btnRotLeft", "btnRotRight", "Save1"};
+    const std::vector<std::string> operationControls{"UndoZ1",     "View1",       "Store1",  "Retrieve1",
+                                                     "btnUp",      "btnDown",     "btnLeft", "btnRight",
+                                                     "btnRotLeft", "btnRotRight", "Save1"};
     for (const char* type : {"Mandelbrot1", "MandelHigh1", "JuliaBrot1"}) {
         resetAppState();
         ui = FakeUi();
