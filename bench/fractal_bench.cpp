@@ -57,8 +57,11 @@ void perIteration(benchmark::State& state)
 // The same orbits as a plain serial loop, each step rounded to double.
 long plainX87Loop()
 {
-    const float spread = 0.1f;
-    double real = 0.1;
+    // Read through volatile, so that the compiler makes every call in full.
+    static volatile const float spreadField = 0.1f;
+    static volatile const double realField = 0.1;
+    const float spread = spreadField;
+    double real = realField;
     long total = 0;
     for (int row = 1; row <= 512; ++row) {
         real = static_cast<double>(1.0L / 512 * spread + real);
