@@ -11,7 +11,8 @@ namespace {
 enum class Impact { Crater, LevelledCrater, RidgedCrater, Plateau };
 
 // A coordinate 15 cells or more inside a side of this length. On sides of 30
-// or fewer the bound is 0 or negative and the draw spans the 32-bit range.
+// or fewer the bound is 0 or negative, so the draw is 0 or anywhere in the
+// 32-bit range, and the sum wraps.
 std::int32_t innerCoordinate(Random& random, std::int32_t side)
 {
     return wrappingAdd(random.RandomInt(side - 30), 15);
