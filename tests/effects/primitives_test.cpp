@@ -5,6 +5,7 @@
 #include "effects/contour_fill.h"
 #include "effects/crater.h"
 
+#include <array>
 #include <climits>
 #include <cstdlib>
 
@@ -20,41 +21,34 @@ protected:
         logHistory();
         frame.BeginOperation();
     }
-    void setSteepness(const char* text)
+    void setSteepness(std::int32_t steepness)
     {
-        ui.texts[Box::cboSteep] = text;
+        ui.texts[Box::cboSteep] = std::to_string(steepness);
         frame.BeginOperation();
     }
 };
 
-Grid flat(Height ground)
-{
-    Grid grid;
-    grid.cells.fill(ground);
-    return grid;
-}
-
 } // namespace
 
 // Offsets within one step of the centre, the rest of the 5 x 5 block but its
-// corners, and the corners each get one depth; the rim at distance 3 stays.
+// corners, and its corners each get one depth; the rim at distance 3 stays.
 TEST_F(Primitives, ARadiusThreeCraterDigsTheWorkedDepths)
 {
     struct Case {
-        const char* steepness;
+        std::int32_t steepness;
         Height ground, inner, middle, corner;
     };
-    for (const Case& c : {Case{"1", 100, 80, 85, 90}, Case{"-1", 100, 120, 115, 110}, Case{"0", 100, 100, 100, 100},
-                          Case{"1", 12, 0, 0, 2}, Case{"-1", 65530, 14, 9, 4}}) {
+    for (const Case& c : {Case{1, 100, 80, 85, 90}, Case{-1, 100, 120, 115, 110}, Case{0, 100, 100, 100, 100},
+                          Case{1, 12, 0, 0, 2}, Case{-1, 65530, 14, 9, 4}}) {
         setSteepness(c.steepness);
-        map() = flat(c.ground);
-        Crater(frame, 40, 50, 3);
-        Grid expected = flat(c.ground);
+        map().cells.fill(c.ground);
+        Grid expected = map();
         for (int dr = -2; dr <= 2; ++dr)
             for (int dc = -2; dc <= 2; ++dc)
-                expected(40 + dr, 50 + dc) = std::abs(dr) < 2 && std::abs(dc) < 2 ? c.inner
-                                             : std::abs(dr) == std::abs(dc)    ? c.corner
-                                                                               : c.middle;
+                expected(40 + dr, 50 + dc) = std::max(std::abs(dr), std::abs(dc)) < 2 ? c.inner
+                                             : std::abs(dr) == std::abs(dc)           ? c.corner
+                                                                                      : c.middle;
+        Crater(frame, 40, 50, 3);
         EXPECT_EQ(map(), expected) << c.steepness << " on " << c.ground;
     }
     EXPECT_EQ(ui.history, std::vector<std::string>(5, "Mtr=40,50,3"));
@@ -78,15 +72,20 @@ TEST_F(Primitives, ContourFillOfRadiusOneLevelsThreeCellsToTheMeanOfFive)
 // Discs on the edges, off the map and far larger than it, on irregular ground.
 TEST_F(Primitives, CratersAndFillsMatchThePlainModelWhereverTheDiscLies)
 {
-    setSteepness("-3");
-    EffectModel model;
-    model.steepness = -3;
-    const std::vector<std::array<std::int32_t, 3>> discs{
-        {1, 60, 5},  {128, 20, 6},  {-1, 130, 4},           {64, 64, 300},           {0, 0, 2000000000},
-        {40, 50, 0}, {40, 50, -3},  {-2000000000, 5, INT_MAX}, {INT_MAX, INT_MAX, INT_MAX}, {INT_MIN, 3, INT_MIN}};
-    for (const auto& [row, col, r] : discs)
+    setSteepness(-3);
+    EffectModel model(128, -3);
+    for (const auto& [row, col, r] : std::vector<std::array<std::int32_t, 3>>{{1, 60, 5},
+                                                                              {128, 20, 6},
+                                                                              {-1, 130, 4},
+                                                                              {64, 64, 300},
+                                                                              {0, 0, 2000000000},
+                                                                              {40, 50, 0},
+                                                                              {40, 50, -3},
+                                                                              {-2000000000, 5, INT_MAX},
+                                                                              {INT_MAX, INT_MAX, INT_MAX},
+                                                                              {INT_MIN, 3, INT_MIN}})
         for (const int mode : {1, 3}) {
-            fillIrregular(model.map, static_cast<std::uint32_t>(row) ^ static_cast<std::uint32_t>(mode));
+            fillIrregular(model.map, static_cast<std::uint32_t>(row + mode));
             map() = model.map;
             ContourFill(frame, row, col, r, mode);
             model.fill(row, col, r, mode);
