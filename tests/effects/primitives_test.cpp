@@ -85,7 +85,7 @@ TEST_F(Primitives, CratersAndFillsMatchThePlainModelWhereverTheDiscLies)
                                                                               {INT_MAX, INT_MAX, INT_MAX},
                                                                               {INT_MIN, 3, INT_MIN}})
         for (const int mode : {1, 3}) {
-            fillIrregular(model.map, static_cast<std::uint32_t>(row + mode));
+            fillIrregular(model.map, static_cast<std::uint32_t>(row) + static_cast<std::uint32_t>(mode));
             map() = model.map;
             ContourFill(frame, row, col, r, mode);
             model.fill(row, col, r, mode);
