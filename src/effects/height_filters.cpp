@@ -72,7 +72,8 @@ void wind(Grid& map, int rows, int cols)
     }
 }
 
-// The cell that pick prefers over all others in rows and columns first..rows/cols.
+// The cell of rows first..rows and columns first..cols that pick keeps,
+// starting from start.
 template <typename Pick> Height extreme(const Grid& map, int first, int rows, int cols, Height start, Pick pick)
 {
     Height found = start;

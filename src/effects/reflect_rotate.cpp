@@ -8,11 +8,13 @@ namespace {
 
 enum class Toward { LowEnd, HighEnd };
 
-// Columns c and n - c for c = 1..half; the copy runs toward the given end.
-void mirrorColumns(Grid& map, int n, int half, Toward toward)
+// Columns c and N - c for c = 1..HalfCols; the copy runs toward the given end.
+void mirrorColumns(AppState& s, Toward toward)
 {
+    const int n = s.MapRows;
+    const int half = s.params.HalfCols;
     for (int r = 1; r <= n; ++r) {
-        Height* cells = rowOf(map, r);
+        Height* cells = rowOf(s.HeightMap, r);
         for (int c = 1; c <= half; ++c) {
             if (toward == Toward::LowEnd)
                 cells[c] = cells[n - c];
@@ -22,12 +24,13 @@ void mirrorColumns(Grid& map, int n, int half, Toward toward)
     }
 }
 
-// Rows r and n - r for r = 1..half, columns 1..n.
-void mirrorRows(Grid& map, int n, int half, Toward toward)
+// Rows r and N - r for r = 1..HalfRows, columns 1..N.
+void mirrorRows(AppState& s, Toward toward)
 {
-    for (int r = 1; r <= half; ++r) {
-        const Height* source = rowOf(map, toward == Toward::LowEnd ? n - r : r);
-        Height* target = rowOf(map, toward == Toward::LowEnd ? r : n - r);
+    const int n = s.MapRows;
+    for (int r = 1; r <= s.params.HalfRows; ++r) {
+        const Height* source = rowOf(s.HeightMap, toward == Toward::LowEnd ? n - r : r);
+        Height* target = rowOf(s.HeightMap, toward == Toward::LowEnd ? r : n - r);
         for (int c = 1; c <= n; ++c)
             target[c] = source[c];
     }
@@ -67,26 +70,22 @@ void rotate(Grid& map, int n, Turn turn)
 
 void FoldRLVertical1Click(Frame& frame)
 {
-    RewriteMap(frame, {"FRL"},
-               [](AppState& s) { mirrorColumns(s.HeightMap, s.MapRows, s.params.HalfCols, Toward::LowEnd); });
+    RewriteMap(frame, {"FRL"}, [](AppState& s) { mirrorColumns(s, Toward::LowEnd); });
 }
 
 void FoldLRVertical1Click(Frame& frame)
 {
-    RewriteMap(frame, {"FLR"},
-               [](AppState& s) { mirrorColumns(s.HeightMap, s.MapRows, s.params.HalfCols, Toward::HighEnd); });
+    RewriteMap(frame, {"FLR"}, [](AppState& s) { mirrorColumns(s, Toward::HighEnd); });
 }
 
 void FoldTBHorizontal1Click(Frame& frame)
 {
-    RewriteMap(frame, {"FTB"},
-               [](AppState& s) { mirrorRows(s.HeightMap, s.MapRows, s.params.HalfRows, Toward::LowEnd); });
+    RewriteMap(frame, {"FTB"}, [](AppState& s) { mirrorRows(s, Toward::LowEnd); });
 }
 
 void FoldBTHorizontal1Click(Frame& frame)
 {
-    RewriteMap(frame, {"FBT"},
-               [](AppState& s) { mirrorRows(s.HeightMap, s.MapRows, s.params.HalfRows, Toward::HighEnd); });
+    RewriteMap(frame, {"FBT"}, [](AppState& s) { mirrorRows(s, Toward::HighEnd); });
 }
 
 void RotLeft1Click(Frame& frame)
