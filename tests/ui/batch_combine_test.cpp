@@ -2,46 +2,33 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <vector>
+#include <iterator>
 
-using tolvar::testing::runBatch;
-using tolvar::testing::scratchDirectory;
-
-namespace {
-
-// A grid file of 514 x 514 little-endian words.
-std::vector<std::uint16_t> readGrid(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::vector<std::uint16_t> cells;
-    for (int lo = in.get(), hi = in.get(); in; lo = in.get(), hi = in.get())
-        cells.push_back(static_cast<std::uint16_t>(lo | hi << 8));
-    return cells;
-}
-
-} // namespace
-
-// Copy, a quarter turn left and Add through the real menus give each cell of
-// the 128 map plus the cell the turn brings there.
+// Copy, a quarter turn left and Add through the real menus: each cell of the
+// 128 map plus the cell the turn brings there, as 514 x 514 little-endian words.
 TEST(BatchCombine, CopyEnablesCombineAndAddMixesTheTurnedMap)
 {
-    const std::string dir = scratchDirectory();
-    EXPECT_EQ(runBatch({"Run1", "Add1"}).status, 2) << "Combine is disabled before the first Copy";
-    const auto run = runBatch({"Run1", "print=Combine1", "grid=" + dir + "/run.raw"});
-    const auto mix = runBatch({"Run1", "Store1", "print=Combine1", "RotLeft1", "Add1", "grid=" + dir + "/mix.raw"});
-    ASSERT_EQ(run.status + mix.status, 0) << run.err << mix.err;
-    EXPECT_EQ(run.out + mix.out, "Combine1=disabled unchecked visible\nCombine1=enabled unchecked visible\n");
-
-    const std::vector<std::uint16_t> old = readGrid(dir + "/run.raw");
+    const std::string dir = tolvar::testing::scratchDirectory();
+    const auto r = tolvar::testing::runBatch({"Run1", "print=Combine1", "grid=" + dir + "/a", "Store1",
+                                              "print=Combine1", "RotLeft1", "Add1", "grid=" + dir + "/b"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "Combine1=disabled unchecked visible\nCombine1=enabled unchecked visible\n");
+    const auto words = [&](const char* name) {
+        std::ifstream in(dir + name, std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+        std::vector<int> cells(bytes.size() / 2);
+        for (std::size_t i = 0; i < cells.size(); ++i)
+            cells[i] = static_cast<unsigned char>(bytes[2 * i]) | static_cast<unsigned char>(bytes[2 * i + 1]) << 8;
+        return cells;
+    };
+    const std::vector<int> old = words("/a");
     ASSERT_EQ(old.size(), 514u * 514u);
-    std::vector<std::uint16_t> want = old;
-    const auto at = [](int r, int c) { return static_cast<std::size_t>(r * 514 + c); };
-    for (int r = 1; r <= 128; ++r)
-        for (int c = 1; c <= 128; ++c)
-            want[at(r, c)] = static_cast<std::uint16_t>(old[at(r, c)] + old[at(129 - c, r)]);
-    EXPECT_EQ(readGrid(dir + "/mix.raw"), want);
+    std::vector<int> want = old;
+    for (int row = 1; row <= 128; ++row)
+        for (int col = 1; col <= 128; ++col)
+            want[row * 514 + col] = (old[row * 514 + col] + old[(129 - col) * 514 + row]) & 0xFFFF;
+    EXPECT_EQ(words("/b"), want);
     std::filesystem::remove_all(dir);
 }
