@@ -82,8 +82,8 @@ struct Case {
 
 } // namespace
 
-// With a bad box the lines are already written and the map is untouched;
-// Copy and Combine read no box, take no snapshot and leave Undo alone.
+// With a bad box the lines are already written; Copy and Combine read no
+// box, take no snapshot and leave Undo alone.
 TEST_F(Effects, EachItemWritesItsLinesBeforeItsPrologue)
 {
     logHistory();
@@ -99,11 +99,9 @@ TEST_F(Effects, EachItemWritesItsLinesBeforeItsPrologue)
             ui.history.clear();
             ui.calls.clear();
             ui.enabled = {};
-            const Grid before = map();
             if (real[0] == 'x' && f.find('B') != std::string::npos) {
                 EXPECT_THAT([&] { click(item); },
                             ThrowsMessage<Error>(StrEq("'x' is not a valid floating point value")));
-                EXPECT_TRUE(map() == before) << item;
             } else {
                 click(item);
                 EXPECT_EQ(ui.calls, calls) << item;
@@ -219,7 +217,8 @@ TEST_F(Effects, EachItemRewritesTheMapByItsRule)
     }
 }
 
-// Flat maps with zero border lines. Smooth's corners read two border cells;
+// Flat maps with zero border lines, and an irregular one that Invert twice
+// restores. Smooth's corners read two border cells;
 // Dome gives 1000 x cos((d / 64 + 1) x pi / 4) x Steepness, rounded, over
 // rows and columns 0..N + 1, and 0 at distance 64 or more.
 TEST_F(Effects, WorkedFiguresOnFlatMaps)
@@ -238,9 +237,12 @@ TEST_F(Effects, WorkedFiguresOnFlatMaps)
                     return r == 5 && c == 7 ? 900 : r == 4 && c == 6 ? 901 : 0;
                 }));
 
-    map() = flat;
+    fillIrregular(map(), 4);
+    for (int i = 0; i <= N; ++i)
+        map()(0, i) = map()(i, 0) = 0;
+    const Grid zeroBorder = map();
     click("Invert1 Invert1");
-    EXPECT_TRUE(map() == flat);
+    EXPECT_TRUE(map() == zeroBorder);
 
     for (const auto& [steepness, r, c, want] : {std::tuple{"-1", 0, 0, 320},
                                                 {"2", 64, 64, 1414},
