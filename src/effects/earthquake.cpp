@@ -26,7 +26,7 @@ std::vector<std::int32_t> faultLine(Random& random, std::int32_t rows)
 
 } // namespace
 
-void Earthquake(Frame& frame)
+void Earthquake1Click(Frame& frame)
 {
     frame.BeginOperation();
     AppState& s = frame.state();

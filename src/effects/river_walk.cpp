@@ -48,10 +48,10 @@ void walk(Frame& frame, std::optional<std::int32_t> fillMode)
 
 } // namespace
 
-void Canyon(Frame& frame) { walk(frame, CutToZero); }
+void Canyon1Click(Frame& frame) { walk(frame, CutToZero); }
 
-void ContourRiver(Frame& frame) { walk(frame, std::nullopt); }
+void River1Click(Frame& frame) { walk(frame, std::nullopt); }
 
-void LevelRiver(Frame& frame) { walk(frame, LevelToMean); }
+void RiverLevel1Click(Frame& frame) { walk(frame, LevelToMean); }
 
 } // namespace tolvar

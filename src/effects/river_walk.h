@@ -8,10 +8,10 @@ class Frame;
 // column to the opposite side, striking a disc of radius 4..7 at each step.
 
 // Effects > Volcanic > Canyon: each disc is cut to 0, then dug.
-void Canyon(Frame& frame);
+void Canyon1Click(Frame& frame);
 // Effects > Water > River (Contour): each disc is dug into the ground.
-void ContourRiver(Frame& frame);
+void River1Click(Frame& frame);
 // Effects > Water > River (Level): each disc is levelled to its mean, then dug.
-void LevelRiver(Frame& frame);
+void RiverLevel1Click(Frame& frame);
 
 } // namespace tolvar

@@ -43,15 +43,15 @@ void strikeShower(Frame& frame, Impact impact)
 
 } // namespace
 
-void ContourMeteors(Frame& frame) { strikeShower(frame, Impact::Crater); }
+void Meteor1Click(Frame& frame) { strikeShower(frame, Impact::Crater); }
 
-void LevelMeteors(Frame& frame) { strikeShower(frame, Impact::LevelledCrater); }
+void LevelMeteor1Click(Frame& frame) { strikeShower(frame, Impact::LevelledCrater); }
 
-void RidgedMeteors(Frame& frame) { strikeShower(frame, Impact::RidgedCrater); }
+void MeteorExplosive1Click(Frame& frame) { strikeShower(frame, Impact::RidgedCrater); }
 
-void Plateaus(Frame& frame) { strikeShower(frame, Impact::Plateau); }
+void Plateaus1Click(Frame& frame) { strikeShower(frame, Impact::Plateau); }
 
-void AngledMeteor(Frame& frame)
+void Angled1Click(Frame& frame)
 {
     frame.BeginOperation();
     AppState& s = frame.state();

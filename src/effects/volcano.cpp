@@ -20,7 +20,7 @@ std::int32_t coneCentre(Random& random, std::int32_t side)
 
 } // namespace
 
-void Volcano(Frame& frame)
+void Volcano1Click(Frame& frame)
 {
     constexpr long double pi = std::numbers::pi_v<long double>;
     frame.BeginOperation();
