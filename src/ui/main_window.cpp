@@ -39,11 +39,8 @@ TForm1::TForm1(Prompter& prompter)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->setMenuBar(menuBar_);
     layout->addWidget(panel_);
-    menuBar_->reflow(ParameterPanel::Width);
-    move(1, 1);
 
     frame_.state().params.FirstOperation = true;
     frame_.state().params.Replaying = false;
