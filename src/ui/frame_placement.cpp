@@ -87,6 +87,9 @@ void placeByFrame(QWidget& window, QRect outer, Sizing sizing)
     new FramePlacer(window, outer.topLeft(), outer.size(), sizing);
 }
 
-void placeByFrame(QWidget& window, QPoint topLeft) { new FramePlacer(window, topLeft, std::nullopt, Sizing::Fixed); }
+void placeByFrame(QWidget& window, QPoint topLeft)
+{
+    new FramePlacer(window, topLeft, std::nullopt, Sizing::Fixed); // no size to apply
+}
 
 } // namespace tolvar
