@@ -34,10 +34,10 @@ TEST_F(MenuKeyTest, CtrlZAndCtrlSRunTheirItemsFromABox)
     tolvar::testing::fillIrregular(appState().HeightMap, 13);
     const Grid irregular = appState().HeightMap;
     click("Run1");
-    ASSERT_NE(appState().HeightMap, irregular);
+    ASSERT_FALSE(appState().HeightMap == irregular);
     press(Box::cboSteep, Qt::Key_9);
     press(Box::cboSteep, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(appState().HeightMap, irregular);
+    EXPECT_TRUE(appState().HeightMap == irregular);
     EXPECT_EQ(window("frmMapDisplay")->findChild<QLabel*>("labPointInfo")->text(), "Undone");
     EXPECT_EQ(text(Box::cboSteep), "19");
 
