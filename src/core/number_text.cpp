@@ -102,11 +102,13 @@ std::int32_t StrToInt(std::string_view text)
     std::uint32_t magnitude = 0;
     if (!s.empty() && s.front() == '$') {
         s.remove_prefix(1);
-        if (s.empty() || s.size() > 8)
+        if (s.empty())
             notInteger(text);
         for (const char c : s) {
             const int digit = hexValue(c);
-            if (digit < 0)
+            // Leading zeros carry no value; any other digit pushed past
+            // 32 bits would lose one.
+            if (digit < 0 || magnitude > 0x0FFFFFFFu)
                 notInteger(text);
             magnitude = magnitude * 16 + static_cast<std::uint32_t>(digit);
         }

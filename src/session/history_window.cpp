@@ -9,8 +9,6 @@ TfrmHistory::TfrmHistory(QWidget* parent) : QWidget(parent, Qt::Window), mmoHist
 {
     setObjectName("frmHistory");
     setWindowTitle("Session History");
-    move(289, 391);
-    resize(311, 340);
     mmoHistory_->setObjectName("mmoHistory");
     mmoHistory_->setGeometry(8, 8, 289, 257);
     QFont font("Courier New");

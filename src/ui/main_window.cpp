@@ -6,6 +6,7 @@
 #include "formats/format_commands.h"
 #include "fractal/run_command.h"
 #include "session/history_window.h"
+#include "ui/menu_keys_first.h"
 #include "ui/menu_tree.h"
 #include "ui/parameter_panel.h"
 #include "ui/wrapping_menu_bar.h"
@@ -38,16 +39,14 @@ TForm1::TForm1(Prompter& prompter)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->setMenuBar(menuBar_);
     layout->addWidget(panel_);
-    menuBar_->reflow(ParameterPanel::Width);
-    move(1, 1);
 
     frame_.state().params.FirstOperation = true;
     frame_.state().params.Replaying = false;
 
     collectActions();
+    giveMenuKeysPrecedence();
     connectMenuItems();
     connectViewCommands();
 }
@@ -65,6 +64,17 @@ void TForm1::collectActions()
     for (QAction* action : findChildren<QAction*>())
         if (!action->objectName().isEmpty())
             actions_.insert(action->objectName(), action);
+}
+
+void TForm1::giveMenuKeysPrecedence()
+{
+    QList<QKeySequence> keys;
+    for (const QAction* action : std::as_const(actions_))
+        if (!action->shortcut().isEmpty())
+            keys << action->shortcut();
+    auto* filter = new MenuKeysFirst(keys, this);
+    for (const BoxInfo& info : Boxes)
+        panel_->box(info.box)->installEventFilter(filter);
 }
 
 void TForm1::connectMenuItems()

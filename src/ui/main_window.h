@@ -70,6 +70,8 @@ protected:
 
 private:
     void collectActions();
+    // Ctrl+Z and Ctrl+S run their items even when the focus is in a box.
+    void giveMenuKeysPrecedence();
     void connectMenuItems();
     void connectItem(const char* name, const std::function<void()>& handler);
     void connectViewCommands();

@@ -15,7 +15,6 @@ TfrmDisplay::TfrmDisplay(const UiPort& menu, QWidget* parent)
 {
     setObjectName("frmDisplay");
     setWindowTitle("Wireframe Display");
-    setGeometry(149, 0, 875, 626);
     setWindowState(Qt::WindowMaximized);
     imgDisplay_->setObjectName("imgDisplay");
     auto* layout = new QVBoxLayout(this);

@@ -35,12 +35,18 @@ TEST(StrToInt, AcceptsBlanksSignsAndHex)
     EXPECT_EQ(StrToInt("-$1"), -1);
     EXPECT_EQ(StrToInt("$FFFFFFFF"), -1);
     EXPECT_EQ(StrToInt("$80000000"), INT32_MIN);
+    // Leading zeros after "$", as many as the user likes.
+    EXPECT_EQ(StrToInt("$000000001"), 1);
+    EXPECT_EQ(StrToInt("$0000000000000000A"), 10);
+    EXPECT_EQ(StrToInt("$00FFFFFFFF"), -1);
+    EXPECT_EQ(StrToInt("-$0000000010"), -16);
+    EXPECT_EQ(StrToInt("$000000000"), 0);
 }
 
 TEST(StrToInt, RefusesWithTheTextInTheMessage)
 {
     for (const char* bad : {"", " ", "abc", "5 ", "1.5", "2147483648", "-2147483649", "99999999999", "$", "$123456789",
-                            "$G", "0x10", "+", "--1", "\t5", "1e3"})
+                            "$0100000000", "$1000000000", "$G", "0x10", "+", "--1", "\t5", "1e3"})
         EXPECT_EQ(messageOf([&] { StrToInt(bad); }), "'" + std::string(bad) + "' is not a valid integer value") << bad;
 }
 

@@ -34,7 +34,6 @@ TEST_F(WindowTest, SevenWindowsExistAndOnlyTheMainWindowIsShown)
         EXPECT_EQ(w->isVisible(), std::string(name) == "Form1") << name;
     }
     EXPECT_TRUE(form().windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_EQ(form().panel().size(), QSize(150, 406));
 }
 
 TEST_F(WindowTest, BeforeTheFirstOperationTheEditingControlsAreDisabled)
