@@ -15,6 +15,7 @@ bool ScriptedPrompter::confirm(const std::string& title, const std::string&)
 
 std::optional<std::string> ScriptedPrompter::chooseFile(const FileDialog& dialog)
 {
+    lastDialog_ = dialog;
     if (files_.empty()) {
         unanswered_ = "the file dialog " + std::string(dialog.name);
         return std::nullopt;

@@ -22,6 +22,8 @@ public:
 
     // What was asked without an answer waiting, e.g. "New Map" or "dlgLoad".
     const std::optional<std::string>& unanswered() const { return unanswered_; }
+    // The file dialog asked last, answered or not.
+    const FileDialog& lastDialog() const { return lastDialog_; }
     const std::vector<std::string>& errors() const { return errors_; }
     void clearErrors() { errors_.clear(); }
 
@@ -29,6 +31,7 @@ private:
     std::deque<std::optional<std::string>> files_;
     std::deque<bool> confirms_;
     std::optional<std::string> unanswered_;
+    FileDialog lastDialog_;
     std::vector<std::string> errors_;
 };
 
