@@ -21,17 +21,12 @@ namespace {
 using Command = void (*)(Frame&);
 using BoxTexts = std::map<Box, std::string>;
 
-// Four profiles of six elevations, for a 4 x 4 map.
-std::vector<DemProfile> demProfiles()
-{
-    std::vector<DemProfile> profiles;
-    for (int p = 0; p < 4; ++p)
-        profiles.push_back({demFields(6, p)});
-    return profiles;
-}
 const BoxTexts map4{{Box::cboHeight, "40"}};
 
-std::string textOf(int count, const std::string& last = "7")
+// Four profiles of six elevations, for a 4 x 4 map.
+const std::vector<DemProfile> dem(4, {demFields(6, 0)});
+
+std::string numbers(int count, const std::string& last = "7")
 {
     return textHeights(std::vector<long>(static_cast<std::size_t>(count - 1), 5)) + " " + last;
 }
@@ -44,12 +39,6 @@ std::string picture(int width, int height, const char* format = "BMP")
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, format);
     return buffer.data().toStdString();
-}
-
-std::string suiteFile(const char* name)
-{
-    std::ifstream in(std::string(TOLVAR_TEST_DATA) + "/bmpsuite/" + name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 class ImportCommands : public ImportTest {
@@ -66,12 +55,7 @@ protected:
 
 TEST_F(ImportCommands, EachAsksItsDialogAndCancellingChangesNoCell)
 {
-    const struct {
-        Command command;
-        FileDialog dialog;
-        bool prologueFirst;
-        const char* size;
-    } cases[] = {
+    const std::tuple<Command, FileDialog, bool, const char*> cases[] = {
         {OpenUsgsDemFile, {"dlgOpenDEMFile", "", "", ""}, false, "1280"},
         {OpenVistaproDemFile, {"dlgOpenVistaDEM", "", "", ""}, true, "1280"},
         {OpenTextHeightFile, {"dlgOpenTXTFile", "", "Text Files", "*.txt"}, true, "2560"},
@@ -81,42 +65,37 @@ TEST_F(ImportCommands, EachAsksItsDialogAndCancellingChangesNoCell)
         {OpenBatchFile, {"dlgOpenBatch", "par", "Fractint @Batch File", "*.par"}, false, "1280"},
     };
     const Grid before = map();
-    for (const auto& test : cases) {
+    for (const auto& [command, dialog, prologueFirst, size] : cases) {
         useBoxes({});
-        test.command(frame);
+        command(frame);
         const FileDialog& asked = prompter.lastDialog();
         EXPECT_EQ(std::vector({asked.name, asked.defaultExtension, asked.filterName, asked.filterPattern}),
-                  std::vector({test.dialog.name, test.dialog.defaultExtension, test.dialog.filterName,
-                               test.dialog.filterPattern}));
+                  std::vector({dialog.name, dialog.defaultExtension, dialog.filterName, dialog.filterPattern}));
         EXPECT_FALSE(asked.save);
-        EXPECT_EQ(ui.calls, test.prologueFirst ? std::vector<std::string>{"new bitmap"} : std::vector<std::string>{})
-            << asked.name;
-        EXPECT_EQ(ui.texts[Box::cboHeight], test.size) << asked.name;
+        // The prologue makes a new plan bitmap.
+        EXPECT_EQ(ui.calls.size(), prologueFirst ? 1u : 0u) << dialog.name;
+        EXPECT_EQ(ui.texts[Box::cboHeight], size) << dialog.name;
         EXPECT_EQ(map(), before);
     }
 }
 
-// Run as a user who may read the file but not write it, the import works.
+// Run as a user who may read the file but not write it, each import works.
 TEST_F(ImportCommands, AReadOnlyFileImports)
 {
     ::chmod(dir.c_str(), 0755);
-    const struct {
-        Command command;
-        std::string file;
-        BoxTexts boxes;
-    } cases[] = {
-        {OpenUsgsDemFile, usgsDem(demProfiles()), map4}, {OpenVistaproDemFile, std::string(VistaproFileBytes, 'x'), {}},
-        {OpenTextHeightFile, textOf(257 * 257), {}},     {OpenBitmapMasked, picture(3, 2), {}},
+    const std::tuple<Command, std::string, BoxTexts> cases[] = {
+        {OpenUsgsDemFile, usgsDem(dem), map4},        {OpenVistaproDemFile, std::string(VistaproFileBytes, 'x'), {}},
+        {OpenTextHeightFile, numbers(257 * 257), {}}, {OpenBitmapMasked, picture(3, 2), {}},
         {OpenBatchFile, "corners=1/2/3/4", {}},
     };
-    for (const auto& test : cases) {
-        useBoxes(test.boxes);
-        const std::string path = file("readonly", test.file);
+    for (const auto& [command, contents, boxes] : cases) {
+        useBoxes(boxes);
+        const std::string path = file("readonly", contents);
         ::chmod(path.c_str(), 0444);
         const pid_t child = ::fork();
         if (child == 0) {
             const bool dropped = ::getuid() != 0 || (::setgid(65534) == 0 && ::setuid(65534) == 0);
-            ::_exit(dropped && run(test.command, path).empty() ? 0 : 1);
+            ::_exit(dropped && run(command, path).empty() ? 0 : 1);
         }
         int status = -1;
         ::waitpid(child, &status, 0);
@@ -125,26 +104,21 @@ TEST_F(ImportCommands, AReadOnlyFileImports)
     }
 }
 
-// Every failure leaves the map, and the boxes the import would set, as they
+// A failure leaves the map, and the boxes the import would set, as they
 // were, and says what went wrong.
 TEST_F(ImportCommands, AFailedImportChangesNothing)
 {
-    auto dem = demProfiles();
-    auto badElevation = dem, badCount = dem, shortProfile = dem;
+    auto badElevation = dem, badCount = dem, longCount = dem;
     badElevation[1].fields[2] = " 12a  ";
     badCount[2].count = "  1x  ";
-    shortProfile[2].count = six(200);
-    const struct {
-        Command command;
-        std::string file;
-        BoxTexts boxes;
-        std::string message;
-    } cases[] = {
+    longCount[2].count = six(200);
+    const std::string tooHigh = "The bitmap is 513 pixels high; bitmaps from 2 to 512 pixels high can be opened";
+    const std::tuple<Command, std::string, BoxTexts, std::string> cases[] = {
         {OpenUsgsDemFile, usgsDem(dem).substr(0, 1000), map4, "Read beyond end of file"},
         {OpenUsgsDemFile, usgsDem(dem, "2     "), map4, "'2     ' is not a valid integer value"},
         {OpenUsgsDemFile, usgsDem(badElevation), map4, "'12a' is not a valid integer value"},
         {OpenUsgsDemFile, usgsDem(badCount), map4, "'  1x  ' is not a valid integer value"},
-        {OpenUsgsDemFile, usgsDem(shortProfile), map4, "Read beyond end of file"},
+        {OpenUsgsDemFile, usgsDem(longCount), map4, "Read beyond end of file"},
         {OpenUsgsDemFile, usgsDem(dem), {{Box::cboHeight, "40"}, {Box::cboSteep, "0"}}, "Division by zero"},
         {OpenUsgsDemFile, usgsDem(dem), {{Box::cboHeight, "40"}, {Box::ediShift, "2"}}, "Read beyond end of file"},
         {OpenVistaproDemFile,
@@ -152,33 +126,30 @@ TEST_F(ImportCommands, AFailedImportChangesNothing)
          {},
          "This is a compressed Vistapro DEM file; only uncompressed ones can be opened"},
         {OpenVistaproDemFile, std::string(VistaproFileBytes - 1, '\1'), {}, "Read beyond end of file"},
-        {OpenTextHeightFile, textOf(257 * 257 - 1) + "\n", {}, "Read beyond end of file"},
-        {OpenTextHeightFile, textOf(257 * 257, "99999999999"), {}, "'99999999999' is not a valid integer value"},
-        {OpenBitmapMasked, suiteFile("b/shortfile.bmp"), {}, "Bitmap image is not valid"},
+        {OpenTextHeightFile, numbers(257 * 257 - 1) + "\n", {}, "Read beyond end of file"},
+        {OpenTextHeightFile, numbers(257 * 257, "99999999999"), {}, "'99999999999' is not a valid integer value"},
+        {OpenBitmapMasked, picture(4, 4).substr(0, 100), {}, "Bitmap image is not valid"},
         {OpenBitmapAveraged, picture(4, 4, "PNG"), {}, "Bitmap image is not valid"},
         {OpenBitmapDivided,
          picture(600, 1),
          {},
          "The bitmap is 1 pixels high; bitmaps from 2 to 512 pixels high can be opened"},
-        {OpenBitmapMasked,
-         picture(2, 513),
-         {},
-         "The bitmap is 513 pixels high; bitmaps from 2 to 512 pixels high can be opened"},
+        {OpenBitmapMasked, picture(2, 513), {}, tooHigh},
         {OpenBatchFile, "type=mandel\n; corners=\nmaxiter=150", {}, "The batch file holds no corners= entry"},
         {OpenBatchFile, "corners=-2.5/1.5/x/1.5", {}, "'x' is not a valid floating point value"},
         {OpenBatchFile, "corners=a/1.5/-1.5/1.5", {}, "'a' is not a valid floating point value"},
         {OpenBatchFile, "corners=-2.5/1.5/-1.5", {}, "'' is not a valid floating point value"},
     };
     const Grid before = map();
-    for (const auto& test : cases) {
-        useBoxes(test.boxes);
+    for (const auto& [command, contents, boxes, message] : cases) {
+        useBoxes(boxes);
         BoxTexts texts = ui.texts;
-        if (test.command == OpenTextHeightFile)
+        if (command == OpenTextHeightFile)
             texts[Box::cboHeight] = "2560";
-        EXPECT_EQ(run(test.command, file("bad", test.file)), test.message);
-        EXPECT_EQ(map(), before) << test.message;
-        EXPECT_EQ(ui.texts, texts) << test.message;
+        EXPECT_EQ(run(command, file("bad", contents)), message);
+        EXPECT_EQ(map(), before) << message;
+        EXPECT_EQ(ui.texts, texts) << message;
     }
-    EXPECT_EQ(run(OpenBitmapMasked, (dir / "missing.bmp").string()),
-              "Cannot open file " + (dir / "missing.bmp").string());
+    const std::string missing = (dir / "missing.bmp").string();
+    EXPECT_EQ(run(OpenBitmapMasked, missing), "Cannot open file " + missing);
 }

@@ -3,23 +3,15 @@
 #include "core/error.h"
 #include "frame_fixture.h"
 #include "import_files.h"
-#include "irregular_map.h"
 
-#include <filesystem>
 #include <stdlib.h>
-#include <string>
 
 namespace tolvar::testing {
 
 // An irregular map to import into, and a directory for the files.
 class ImportTest : public FrameTest {
 protected:
-    ImportTest()
-    {
-        fillIrregular(map(), 11);
-        std::string pattern = (std::filesystem::temp_directory_path() / "tolvar-import-XXXXXX").string();
-        dir = ::mkdtemp(pattern.data());
-    }
+    ImportTest() { fillIrregular(map(), 11); }
     ~ImportTest() override { std::filesystem::remove_all(dir); }
 
     std::string file(const std::string& name, const std::string& bytes)
@@ -27,8 +19,7 @@ protected:
         writeFile(dir / name, bytes);
         return (dir / name).string();
     }
-    // Answers the dialog with path and runs the command: its error message,
-    // or "" when it succeeded.
+    // Answers the dialog with path and runs the command: its error, or "".
     std::string run(void (*command)(Frame&), const std::string& path)
     {
         prompter.queueFile(path);
@@ -40,7 +31,8 @@ protected:
         return "";
     }
 
-    std::filesystem::path dir;
+    std::string pattern = (std::filesystem::temp_directory_path() / "tolvar-import-XXXXXX").string();
+    std::filesystem::path dir = ::mkdtemp(pattern.data());
 };
 
 } // namespace tolvar::testing

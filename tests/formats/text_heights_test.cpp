@@ -23,7 +23,7 @@ TEST_F(TextHeights, FillsRowsAndColumnsOneTo257WithTwelveBitsOfNumberTimesSteepn
 
     ASSERT_EQ(run(OpenTextHeightFile, file("heights.txt", textHeights(numbers))), "");
     EXPECT_EQ(map(), expected);
-    EXPECT_EQ(std::vector<int>(&map()(1, 1), &map()(1, 5)), (std::vector<int>{0, 3, 3000, 1904}));
+    EXPECT_EQ(std::vector<int>(&map()(1, 1), &map()(1, 5)), std::vector<int>({0, 3, 3000, 1904}));
     EXPECT_EQ(ui.texts[Box::cboHeight], "2560");
     EXPECT_EQ(state().MapRows, 256);
 }

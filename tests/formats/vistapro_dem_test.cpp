@@ -11,19 +11,14 @@ using VistaproDem = ImportTest;
 // unchanged; the rest of the map, and the size, stay.
 TEST_F(VistaproDem, CopiesTheGridWordsRawFromRowAndColumnZero)
 {
-    std::string bytes;
+    std::string bytes(2048, 'h');
     Grid expected = map();
-    for (int i = 0; i < 1024; ++i)
-        bytes += {'V', static_cast<char>(i)};
     for (int w = 0; w < 258 * 258; ++w) {
         const Height h = w == 259 ? 0xFFFF : irregularHeight(w / 258, w % 258, 9);
         expected(w / 258, w % 258) = h;
         bytes += {static_cast<char>(h & 0xFF), static_cast<char>(h >> 8)};
     }
-    bytes += "ignored";
-    ASSERT_EQ(bytes.size(), VistaproFileBytes + 7);
-
-    ASSERT_EQ(run(OpenVistaproDemFile, file("land.dem", bytes)), "");
+    ASSERT_EQ(run(OpenVistaproDemFile, file("land.dem", bytes + "ignored")), "");
     EXPECT_EQ(map(), expected);
     EXPECT_EQ(map()(1, 1), 0xFFFF);
     EXPECT_EQ(state().MapRows, 128);

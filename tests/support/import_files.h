@@ -3,10 +3,10 @@
 #include "irregular_map.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tolvar::testing {
@@ -23,41 +23,30 @@ inline std::string six(long value)
     return std::string(6 - std::min<std::size_t>(6, digits.size()), ' ') + digits;
 }
 
-// One profile of a USGS DEM file: its elevation fields as written, its count
-// of elevations (the number of fields unless given) and the first ground
-// coordinate, whose exponent letter marks the profile's first block.
+// A DEM profile: its elevation fields, its count of elevations (the number
+// of fields unless given) and its first ground coordinate, whose exponent
+// letter marks the profile's first block.
 struct DemProfile {
     std::vector<std::string> fields;
     std::string count = "";
     std::string coordinate = "   0.405000000000000D+06";
 };
 
-inline void put(std::string& block, std::size_t firstByte, const std::string& text)
-{
-    block.replace(firstByte - 1, text.size(), text);
-}
-
-// A DEM file laid out field by field: the A record with its two unit codes,
-// then each profile in 1024-byte blocks, 146 elevations in the first block
-// from byte 145 and 170 in each further one from byte 1.
+// The A record with its unit codes at bytes 529 and 535, then each profile
+// in 1024-byte blocks: 146 elevations in the first from byte 145, 170 in
+// each further one from byte 1.
 inline std::string usgsDem(const std::vector<DemProfile>& profiles, const std::string& groundUnit = "     2")
 {
-    std::string header(1024, ' ');
-    put(header, 529, groundUnit);
-    put(header, 535, "     2");
-    std::string file = header;
+    std::string file(1024, ' ');
+    file.replace(528, 12, groundUnit + "     2");
     for (const DemProfile& p : profiles) {
         std::string block(1024, ' ');
-        put(block, 13, p.count.empty() ? six(static_cast<long>(p.fields.size())) : p.count);
-        put(block, 25, p.coordinate);
-        std::size_t k = 0, capacity = 146, firstByte = 145;
-        for (const std::string& field : p.fields) {
-            if (k == capacity) {
-                file += block;
-                block.assign(1024, ' ');
-                k = 0, capacity = 170, firstByte = 1;
-            }
-            put(block, firstByte + 6 * k++, field);
+        block.replace(12, 6, p.count.empty() ? six(static_cast<long>(p.fields.size())) : p.count);
+        block.replace(24, 24, p.coordinate);
+        for (std::size_t k = 0; k < p.fields.size(); ++k) {
+            if (k >= 146 && (k - 146) % 170 == 0)
+                file += std::exchange(block, std::string(1024, ' '));
+            block.replace(k < 146 ? 144 + 6 * k : 6 * ((k - 146) % 170), 6, p.fields[k]);
         }
         file += block;
     }
@@ -69,15 +58,15 @@ inline std::vector<std::string> demFields(std::size_t count, int profile)
 {
     std::vector<std::string> fields;
     for (std::size_t i = 0; i < count; ++i)
-        fields.push_back(six(static_cast<long>(irregularHeight(static_cast<int>(i), profile, 3) % 12000) - 2000));
+        fields.push_back(six(irregularHeight(static_cast<int>(i), profile, 3) % 12000 - 2000L));
     return fields;
 }
 
-// 257 x 257 numbers of a text height file, each followed by a separator
-// except the last, which ends the file.
+// The numbers of a text height file between separators of every kind; the
+// last number ends the file.
 inline std::string textHeights(const std::vector<long>& numbers)
 {
-    const std::string separators[] = {" ", "\r\n", ",", "\t", "-", ".", "  x "};
+    const char* const separators[] = {" ", "\r\n", ",", "\t", "-", ".", "  x "};
     std::string text;
     for (std::size_t k = 0; k < numbers.size(); ++k)
         text += (k ? separators[k % 7] : "") + std::to_string(numbers[k]);
