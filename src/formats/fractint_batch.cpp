@@ -84,6 +84,7 @@ FractalCorners ReadCorners(std::string_view text)
     const auto [xMin, xMax, yMin, yMax] = splitParts(*value);
     const long double top = StrToFloat(yMax);
     const long double bottom = StrToFloat(yMin);
+    // The x parts go in as written or not at all, but they too must be numbers.
     StrToFloat(xMin);
     StrToFloat(xMax);
     return {xMin, yMin, FloatToStr(top - bottom)};
