@@ -163,4 +163,12 @@ std::int32_t RoundToInt(long double value)
 
 std::string IntToStr(std::int64_t value) { return std::to_string(value); }
 
+std::string FloatToStr(long double value)
+{
+    // to_chars, unlike printf, ignores the locale Qt sets at start-up.
+    char text[64];
+    char* end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 15).ptr;
+    return {text, end};
+}
+
 } // namespace tolvar

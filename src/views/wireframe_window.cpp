@@ -31,6 +31,6 @@ void TfrmDisplay::redraw()
 
 QImage TfrmDisplay::viewBuffer() const { return picture_.pixels.empty() ? QImage() : toQImage(picture_); }
 
-void TfrmDisplay::savePicture() const { SavePictureBmp(picture_, "WireFram.bmp"); }
+void TfrmDisplay::savePicture() const { SavePictureBmp(toQImage(picture_), "WireFram.bmp"); }
 
 } // namespace tolvar

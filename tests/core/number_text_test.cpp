@@ -102,3 +102,12 @@ TEST(RoundToInt, OutsideTheInt64RangeIsAnInvalidOperation)
     for (const long double bad : {0x1p63L, -0x1p64L, 1e30L, static_cast<long double>(NAN), static_cast<long double>(INFINITY)})
         EXPECT_EQ(messageOf([&] { RoundToInt(bad); }), "Invalid floating point operation") << static_cast<double>(bad);
 }
+
+TEST(FloatToStr, WritesUpToFifteenSignificantDigitsWithoutTrailingZeros)
+{
+    const std::pair<long double, const char*> cases[] = {
+        {3, "3"},        {0.5L, "0.5"}, {-2.5L, "-2.5"}, {1.0L / 3, "0.333333333333333"}, {0.00002L, "2e-05"},
+        {1e17L / 3, "3.33333333333333e+16"}, {0, "0"}};
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(FloatToStr(value), text);
+}
