@@ -143,9 +143,12 @@ QImage DecodeBitmap(std::span<const std::uint8_t> file)
     device.open(QIODevice::ReadOnly);
     QImageReader reader(&device, "bmp");
     reader.setAutoDetectImageFormat(false);
-    QImage picture = reader.read();
+    // Run-length data may skip pixels, which the reader leaves as it finds
+    // them: start from palette entry 0 so that every import reads the same.
+    QImage picture(reader.size(), reader.imageFormat());
+    picture.fill(0);
     const auto header = readHeader(file);
-    if (picture.isNull() || !header || promisedEnd(*header) > file.size())
+    if (!reader.read(&picture) || !header || promisedEnd(*header) > file.size())
         throw Error("Bitmap image is not valid");
     picture.convertTo(QImage::Format_ARGB32);
     if (const auto masks = channelMasks(file, *header))

@@ -29,6 +29,19 @@ using BitmapImport = ImportTest;
 
 } // namespace
 
+std::vector<std::uint8_t> fileBytes(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+QImage rendering(const fs::path& path)
+{
+    QImage picture(QString::fromStdString(path.string()));
+    picture.setColorSpace({}); // the PNG's, which the comparison would count
+    return picture.convertToFormat(QImage::Format_ARGB32);
+}
+
 // Each good file of the suite decodes to the suite's own rendering of it,
 // and is refused without its last byte.
 TEST(BitmapDecode, GoodSuiteFilesMatchTheirRenderingAndAreRefusedWhenCut)
@@ -38,16 +51,24 @@ TEST(BitmapDecode, GoodSuiteFilesMatchTheirRenderingAndAreRefusedWhenCut)
         if (entry.path().extension() != ".bmp")
             continue;
         ++files;
-        std::ifstream in(entry.path(), std::ios::binary);
-        std::vector<std::uint8_t> file{std::istreambuf_iterator<char>(in), {}};
-        QImage rendering(QString::fromStdString(fs::path(entry.path()).replace_extension("png").string()));
-        ASSERT_FALSE(rendering.isNull()) << entry.path();
-        rendering.setColorSpace({}); // the PNG's, which the comparison would count
-        EXPECT_TRUE(DecodeBitmap(file) == rendering.convertToFormat(QImage::Format_ARGB32)) << entry.path();
+        std::vector<std::uint8_t> file = fileBytes(entry.path());
+        const QImage expected = rendering(fs::path(entry.path()).replace_extension("png"));
+        ASSERT_FALSE(expected.isNull()) << entry.path();
+        EXPECT_TRUE(DecodeBitmap(file) == expected) << entry.path();
         file.pop_back();
         EXPECT_THROW(DecodeBitmap(file), Error) << entry.path();
     }
     EXPECT_EQ(files, 27);
+}
+
+// Pixels that run-length data skips take palette entry 0, the suite's "-0"
+// rendering, rather than whatever memory held.
+TEST(BitmapDecode, PixelsSkippedByRunLengthDataTakePaletteEntryZero)
+{
+    for (const char* name : {"pal4rlecut", "pal4rletrns", "pal8rlecut", "pal8rletrns"}) {
+        const fs::path bmp = suite / "q" / (std::string(name) + ".bmp");
+        EXPECT_TRUE(DecodeBitmap(fileBytes(bmp)) == rendering(suite / "q" / (std::string(name) + "-0.png"))) << name;
+    }
 }
 
 // Pictures narrower than the map, of even and odd height: map row r takes
