@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QSet>
 
 using namespace tolvar;
@@ -69,11 +70,14 @@ TEST_F(WindowTest, TheStartStateOfTheMenusFollowsTheDesign)
                              "N320", "Black1", "Contour1", "Contour2", "Toolbox1", "SessionLogging1", "History1"})
         EXPECT_FALSE(item(name)->isChecked()) << name;
     for (const char* name : {"Toolbox1", "SaveBitmap1", "SaveTXTFile1", "RainRivers1", "Thermal1", "EarthQuake2",
-                             "Tile1", "Filled1", "OpenSession1", "SaveSession1", "Session1"})
+                             "Tile1", "Filled1", "OpenSession1", "SaveSession1"})
         EXPECT_FALSE(itemEnabled(item(name))) << name;
     EXPECT_FALSE(item("Shift1")->isVisible());
     EXPECT_TRUE(itemEnabled(item("Shift1")));
-    EXPECT_FALSE(item("Session1")->isVisible());
+    // The Session menu is open to the user, its logging off until chosen.
+    EXPECT_TRUE(item("Session1")->isVisible());
+    EXPECT_TRUE(form().reachable("Rerun1"));
+    EXPECT_TRUE(item("SessionLogging1")->isCheckable());
     EXPECT_EQ(item("UndoZ1")->shortcut(), QKeySequence("Ctrl+Z"));
     EXPECT_EQ(item("Smooth1")->shortcut(), QKeySequence("Ctrl+S"));
     EXPECT_EQ(item("Mountains1")->text(), "&Diamond-Square");
@@ -118,7 +122,7 @@ TEST_F(WindowTest, EveryVisibleTopLevelMenuFitsOnARowOfTheBar)
                 shown.insert(action->objectName());
         }
     }
-    EXPECT_EQ(shown, (QSet<QString>{"File1", "Edit1", "Fractal1", "View1", "Effects1", "Help1"}));
+    EXPECT_EQ(shown, (QSet<QString>{"File1", "Edit1", "Fractal1", "View1", "Effects1", "Help1", "Session1"}));
 }
 
 TEST_F(WindowTest, LabelsFitTheirColumn)
@@ -168,6 +172,28 @@ TEST_F(WindowTest, TheToolboxAndHistoryItemsToggleTheirWindows)
     EXPECT_TRUE(window("frmToolbox")->isVisible());
     click("Toolbox1");
     EXPECT_FALSE(window("frmToolbox")->isVisible());
+}
+
+TEST_F(WindowTest, SessionLoggingFillsTheHistoryMemoOneLinePerRecord)
+{
+    click("SessionLogging1");
+    click("Run1");
+    click("SessionLogging1");
+    click("Run1");
+    auto* memo = window("frmHistory")->findChild<QPlainTextEdit*>("mmoHistory");
+    ASSERT_NE(memo, nullptr);
+    EXPECT_EQ(memo->toPlainText(), "Siz=1280\nItr=1000\nSpr=0.1\nStp=1\nRea=.1\nImg=-.692\nDis=1\nSea=0\nRnd=0\nRun");
+    EXPECT_EQ(memo->geometry(), QRect(8, 8, 289, 257));
+    EXPECT_EQ(memo->font().family(), "Courier New");
+    EXPECT_EQ(memo->font().pixelSize(), 11);
+    EXPECT_EQ(window("frmHistory")->pos(), QPoint(289, 391));
+
+    // A line break at the end of the typed text starts no further line.
+    memo->setPlainText("Crc=1,2,3\nCrc=10,20\n");
+    EXPECT_EQ(form().historyLines(), (std::vector<std::string>{"Crc=1,2,3", "Crc=10,20"}));
+    click("Rerun1");
+    EXPECT_EQ(prompter.errors(), std::vector<std::string>{"'' is not a valid integer value"});
+    EXPECT_FALSE(appState().params.Replaying);
 }
 
 TEST_F(WindowTest, AboutShowsWithoutBlocking)
