@@ -6,16 +6,11 @@
 #include <fstream>
 #include <sstream>
 
+using tolvar::testing::readFile;
 using tolvar::testing::runBatch;
 using tolvar::testing::scratchDirectory;
 
 namespace {
-
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 void writeFile(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
