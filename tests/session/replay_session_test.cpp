@@ -3,9 +3,13 @@
 #include "frame_fixture.h"
 #include "irregular_map.h"
 
+#include "core/map_commands.h"
+#include "effects/effect_commands.h"
+#include "formats/format_commands.h"
 #include "fractal/run_command.h"
 #include "session/replay_session.h"
 #include "session/session_commands.h"
+#include "views/view_commands.h"
 
 #include <string>
 #include <vector>
@@ -145,4 +149,27 @@ TEST_F(FrameTest, SessionLoggingFlipsItsOwnCheckMark)
     frame.LogCommand("Inv");
     EXPECT_EQ(ui.history, std::vector<std::string>{"Smz"});
     EXPECT_FALSE(ui.isChecked("SessionLogging1"));
+}
+
+// Every command of every table on an irregular map, dialogs cancelled: with
+// logging off none writes a line, with logging on they do.
+TEST_F(FrameTest, OnlyCheckedSessionLoggingLetsCommandsWriteLines)
+{
+    const auto linesOfEveryCommand = [&](bool logging) {
+        resetAppState();
+        ui = tolvar::testing::FakeUi{};
+        ui.setChecked("SessionLogging1", logging);
+        frame.BeginOperation();
+        fillIrregular(map(), 5, 0x0FFF);
+        for (const CommandTable table :
+             {CoreCommands(), FractalCommands(), EffectCommands(), FormatCommands(), ViewCommands()})
+            for (const Command& command : table)
+                errorOf([&] { command.run(frame); });
+        return ui.history;
+    };
+    EXPECT_EQ(linesOfEveryCommand(false), std::vector<std::string>{});
+    const std::vector<std::string> logged = linesOfEveryCommand(true);
+    for (const char* start : {"New", "Rnd=", "Typ=Circle", "Run", "Crc=", "Mtr=", "CFl="})
+        EXPECT_TRUE(std::any_of(logged.begin(), logged.end(), [&](const auto& line) { return line.starts_with(start); }))
+            << start;
 }
