@@ -228,15 +228,15 @@ void BatchDriver::print(const std::string& name)
 
 void BatchDriver::writeGrid(const std::string& path) { createFile(path, gridBytes(appState().HeightMap)); }
 
-// The file's lines replace the memo's text, as if typed over it.
+// The file's lines replace the memo's text, as if typed over it; the memo
+// takes "\r\n" as one line break.
 void BatchDriver::readHistory(const std::string& path)
 {
     try {
         InputFile file(path);
         const std::vector<std::uint8_t> bytes = file.read(static_cast<std::size_t>(file.size()));
-        QString text =
+        const QString text =
             QString::fromUtf8(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
-        text.replace("\r\n", "\n");
         qobject_cast<TfrmHistory*>(named("frmHistory"))->setText(text);
     } catch (const Error& e) {
         prompter_.showError(e.what());

@@ -77,6 +77,8 @@ TEST(BatchDriver, RefusesWhatAUserCouldNotDo)
              {"print=nothing"},
              {"cboNothing=1"},
              {"cboHeight"},
+             {"OpenSession1"}, // disabled in the open Session menu
+             {"history="},
              {"--bogus"},
          }) {
         const auto r = runBatch(steps);

@@ -186,14 +186,6 @@ TEST_F(WindowTest, SessionLoggingFillsTheHistoryMemoOneLinePerRecord)
     EXPECT_EQ(memo->geometry(), QRect(8, 8, 289, 257));
     EXPECT_EQ(memo->font().family(), "Courier New");
     EXPECT_EQ(memo->font().pixelSize(), 11);
-    EXPECT_EQ(window("frmHistory")->pos(), QPoint(289, 391));
-
-    // A line break at the end of the typed text starts no further line.
-    memo->setPlainText("Crc=1,2,3\nCrc=10,20\n");
-    EXPECT_EQ(form().historyLines(), (std::vector<std::string>{"Crc=1,2,3", "Crc=10,20"}));
-    click("Rerun1");
-    EXPECT_EQ(prompter.errors(), std::vector<std::string>{"'' is not a valid integer value"});
-    EXPECT_FALSE(appState().params.Replaying);
 }
 
 TEST_F(WindowTest, AboutShowsWithoutBlocking)
