@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QSet>
 
 using namespace tolvar;
@@ -172,20 +171,6 @@ TEST_F(WindowTest, TheToolboxAndHistoryItemsToggleTheirWindows)
     EXPECT_TRUE(window("frmToolbox")->isVisible());
     click("Toolbox1");
     EXPECT_FALSE(window("frmToolbox")->isVisible());
-}
-
-TEST_F(WindowTest, SessionLoggingFillsTheHistoryMemoOneLinePerRecord)
-{
-    click("SessionLogging1");
-    click("Run1");
-    click("SessionLogging1");
-    click("Run1");
-    auto* memo = window("frmHistory")->findChild<QPlainTextEdit*>("mmoHistory");
-    ASSERT_NE(memo, nullptr);
-    EXPECT_EQ(memo->toPlainText(), "Siz=1280\nItr=1000\nSpr=0.1\nStp=1\nRea=.1\nImg=-.692\nDis=1\nSea=0\nRnd=0\nRun");
-    EXPECT_EQ(memo->geometry(), QRect(8, 8, 289, 257));
-    EXPECT_EQ(memo->font().family(), "Courier New");
-    EXPECT_EQ(memo->font().pixelSize(), 11);
 }
 
 TEST_F(WindowTest, AboutShowsWithoutBlocking)
