@@ -6,6 +6,7 @@
 #include "formats/format_commands.h"
 #include "fractal/run_command.h"
 #include "session/history_window.h"
+#include "session/session_commands.h"
 #include "ui/menu_keys_first.h"
 #include "ui/menu_tree.h"
 #include "ui/parameter_panel.h"
@@ -79,7 +80,8 @@ void TForm1::giveMenuKeysPrecedence()
 
 void TForm1::connectMenuItems()
 {
-    for (const CommandTable table : {CoreCommands(), FractalCommands(), EffectCommands(), FormatCommands()})
+    for (const CommandTable table :
+         {CoreCommands(), FractalCommands(), EffectCommands(), FormatCommands(), SessionCommands()})
         for (const Command& command : table)
             connectItem(command.item, [this, run = command.run] { run(frame_); });
     connectItem("Exit1", [this] { close(); });
@@ -204,6 +206,8 @@ void TForm1::newOverheadBitmap() { windows_.mapDisplay->newBitmap(); }
 void TForm1::setPointInfo(const std::string& text) { windows_.mapDisplay->setPointInfo(QString::fromStdString(text)); }
 
 void TForm1::appendHistory(const std::string& line) { windows_.history->appendLine(QString::fromStdString(line)); }
+
+std::vector<std::string> TForm1::historyLines() const { return windows_.history->lines(); }
 
 void TForm1::setBusyCursor(bool busy)
 {

@@ -59,6 +59,7 @@ public:
     void newOverheadBitmap() override;
     void setPointInfo(const std::string& text) override;
     void appendHistory(const std::string& line) override;
+    std::vector<std::string> historyLines() const override;
     void setBusyCursor(bool busy) override;
 
 signals:

@@ -7,16 +7,11 @@
 #include <filesystem>
 #include <fstream>
 
+using tolvar::testing::readFile;
 using tolvar::testing::runBatch;
 using tolvar::testing::scratchDirectory;
 
 namespace {
-
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // A grid file with `value` in rows and columns 1..side and 0 elsewhere.
 std::string gridWith(int side, std::uint16_t value)
