@@ -35,4 +35,6 @@ std::string fileErrorMessage(int errorNumber)
 
 void throwFileError(int errorNumber) { throw Error(fileErrorMessage(errorNumber)); }
 
+void throwReadBeyondEnd() { throw Error("Read beyond end of file"); }
+
 } // namespace tolvar

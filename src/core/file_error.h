@@ -10,4 +10,7 @@ std::string fileErrorMessage(int errorNumber);
 // Throws Error with the message for errorNumber.
 [[noreturn]] void throwFileError(int errorNumber);
 
+// Throws the error of a file that ends before what its reader needs.
+[[noreturn]] void throwReadBeyondEnd();
+
 } // namespace tolvar

@@ -102,11 +102,13 @@ std::int32_t StrToInt(std::string_view text)
     std::uint32_t magnitude = 0;
     if (!s.empty() && s.front() == '$') {
         s.remove_prefix(1);
-        if (s.empty() || s.size() > 8)
+        if (s.empty())
             notInteger(text);
         for (const char c : s) {
             const int digit = hexValue(c);
-            if (digit < 0)
+            // Leading zeros carry no value; any other digit pushed past
+            // 32 bits would lose one.
+            if (digit < 0 || magnitude > 0x0FFFFFFFu)
                 notInteger(text);
             magnitude = magnitude * 16 + static_cast<std::uint32_t>(digit);
         }
@@ -162,5 +164,13 @@ std::int32_t RoundToInt(long double value)
 }
 
 std::string IntToStr(std::int64_t value) { return std::to_string(value); }
+
+std::string FloatToStr(long double value)
+{
+    // to_chars, unlike printf, ignores the locale Qt sets at start-up.
+    char text[64];
+    char* end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 15).ptr;
+    return {text, end};
+}
 
 } // namespace tolvar

@@ -27,4 +27,8 @@ std::int32_t RoundToInt(long double value);
 // Decimal text of an integer, without blanks or grouping.
 std::string IntToStr(std::int64_t value);
 
+// The general form with up to 15 significant digits and no trailing zeros:
+// 3 gives "3", 0.5 gives "0.5", 0.00002 gives "2e-05".
+std::string FloatToStr(long double value);
+
 } // namespace tolvar

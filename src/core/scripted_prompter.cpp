@@ -2,8 +2,9 @@
 
 namespace tolvar {
 
-bool ScriptedPrompter::confirm(const std::string& title, const std::string&)
+bool ScriptedPrompter::confirm(const std::string& title, const std::string& text)
 {
+    asked_.push_back(title + ": " + text);
     if (confirms_.empty()) {
         unanswered_ = "the box \"" + title + "\"";
         return false;
@@ -15,6 +16,8 @@ bool ScriptedPrompter::confirm(const std::string& title, const std::string&)
 
 std::optional<std::string> ScriptedPrompter::chooseFile(const FileDialog& dialog)
 {
+    asked_.push_back(std::string(dialog.name) + (dialog.save ? ": save " : ": open ") + std::string(dialog.filterName) +
+                     "|" + std::string(dialog.filterPattern) + ", default " + std::string(dialog.defaultExtension));
     if (files_.empty()) {
         unanswered_ = "the file dialog " + std::string(dialog.name);
         return std::nullopt;

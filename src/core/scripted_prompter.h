@@ -9,8 +9,9 @@
 
 namespace tolvar {
 
-// Answers dialogs and boxes from queues filled in advance. A question with
-// no answer waiting is recorded and treated as cancelled.
+// Answers dialogs and boxes from queues filled in advance and keeps a line
+// for every question asked. A question with no answer waiting is recorded
+// and treated as cancelled.
 class ScriptedPrompter : public Prompter {
 public:
     void queueFile(std::optional<std::string> answer) { files_.push_back(std::move(answer)); }
@@ -22,6 +23,9 @@ public:
 
     // What was asked without an answer waiting, e.g. "New Map" or "dlgLoad".
     const std::optional<std::string>& unanswered() const { return unanswered_; }
+    // Every question in order, e.g. "New Map: This will clear the current
+    // map." or "dlgSave: save Battlezone Height Files|*.hgt, default hgt".
+    const std::vector<std::string>& asked() const { return asked_; }
     const std::vector<std::string>& errors() const { return errors_; }
     void clearErrors() { errors_.clear(); }
 
@@ -29,6 +33,7 @@ private:
     std::deque<std::optional<std::string>> files_;
     std::deque<bool> confirms_;
     std::optional<std::string> unanswered_;
+    std::vector<std::string> asked_;
     std::vector<std::string> errors_;
 };
 

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tolvar {
 
@@ -58,6 +59,8 @@ public:
     virtual void newOverheadBitmap() = 0;
     virtual void setPointInfo(const std::string& text) = 0;
     virtual void appendHistory(const std::string& line) = 0;
+    // The lines of the session history as they stand, edits included.
+    virtual std::vector<std::string> historyLines() const = 0;
     virtual void setBusyCursor(bool busy) = 0;
     // The progress of a command of `rows` rows. It shows itself only once
     // the command has run for a second.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "surface/rgb_image.h"
+#include <QImage>
 
 #include <string>
 
@@ -9,6 +9,6 @@ namespace tolvar {
 // Saves the picture as a 24-bit BMP file, replacing any file of that name.
 // The file appears whole or not at all; failing that, raises
 // "Cannot create file %s" with the name.
-void SavePictureBmp(const RgbImage& picture, const std::string& fileName);
+void SavePictureBmp(const QImage& picture, const std::string& fileName);
 
 } // namespace tolvar

@@ -77,7 +77,7 @@ std::vector<std::uint8_t> InputFile::read(std::size_t count)
     while (done < count) {
         const ssize_t got = ::read(fd_, bytes.data() + done, count - done);
         if (got == 0)
-            throw Error("Read beyond end of file");
+            throwReadBeyondEnd();
         if (got < 0) {
             if (errno == EINTR)
                 continue;

@@ -20,6 +20,8 @@ public:
     std::int64_t size() const { return size_; }
     // The next count bytes; "Read beyond end of file" if the file ends first.
     std::vector<std::uint8_t> read(std::size_t count);
+    // All of a file not yet read from.
+    std::vector<std::uint8_t> readAll() { return read(static_cast<std::size_t>(size_)); }
 
 private:
     int fd_;

@@ -1,6 +1,7 @@
 #include "session/history_window.h"
 
 #include <QCloseEvent>
+#include <QPalette>
 #include <QPlainTextEdit>
 
 namespace tolvar {
@@ -9,20 +10,35 @@ TfrmHistory::TfrmHistory(QWidget* parent) : QWidget(parent, Qt::Window), mmoHist
 {
     setObjectName("frmHistory");
     setWindowTitle("Session History");
-    move(289, 391);
-    resize(311, 340);
     mmoHistory_->setObjectName("mmoHistory");
     mmoHistory_->setGeometry(8, 8, 289, 257);
     QFont font("Courier New");
     font.setStyleHint(QFont::TypeWriter);
     font.setPixelSize(11);
     mmoHistory_->setFont(font);
+    QPalette palette = mmoHistory_->palette();
+    palette.setColor(QPalette::Text, Qt::black);
+    mmoHistory_->setPalette(palette);
     mmoHistory_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     mmoHistory_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     mmoHistory_->setLineWrapMode(QPlainTextEdit::NoWrap);
 }
 
 void TfrmHistory::appendLine(const QString& line) { mmoHistory_->appendPlainText(line); }
+
+std::vector<std::string> TfrmHistory::lines() const
+{
+    QStringList texts = mmoHistory_->toPlainText().split('\n');
+    if (texts.back().isEmpty())
+        texts.removeLast();
+    std::vector<std::string> lines;
+    lines.reserve(static_cast<std::size_t>(texts.size()));
+    for (const QString& text : texts)
+        lines.push_back(text.toStdString());
+    return lines;
+}
+
+void TfrmHistory::setText(const QString& text) { mmoHistory_->setPlainText(text); }
 
 void TfrmHistory::closeEvent(QCloseEvent* event)
 {

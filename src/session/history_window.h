@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
+#include <vector>
 
 class QPlainTextEdit;
 
@@ -14,6 +16,10 @@ public:
     explicit TfrmHistory(QWidget* parent = nullptr);
 
     void appendLine(const QString& line);
+    // The memo's lines; a line break at the very end starts no further line.
+    std::vector<std::string> lines() const;
+    // Replaces the memo's whole text, as typing over it would.
+    void setText(const QString& text);
 
 signals:
     void closed();

@@ -1,11 +1,9 @@
 #include "ui/about_window.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QScreen>
 
 namespace tolvar {
 namespace {
@@ -54,9 +52,6 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName("frmAbout");
     setWindowTitle("About Tolvar");
-    setFixedSize(387, 540);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
 
     auto* title = new QLabel("Tolvar", this);
     QFont titleFont = font();

@@ -2,13 +2,28 @@
 
 #include "session/history_window.h"
 #include "ui/about_window.h"
+#include "ui/frame_placement.h"
 #include "ui/main_window.h"
 #include "ui/toolbox_window.h"
 #include "views/overhead_window.h"
 #include "views/wing_window.h"
 #include "views/wireframe_window.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 namespace tolvar {
+namespace {
+
+QRect centredOnScreen(QSize size)
+{
+    QRect place({0, 0}, size);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        place.moveCenter(screen->geometry().center());
+    return place;
+}
+
+} // namespace
 
 AppWindows::AppWindows(Prompter& prompter)
     : form1_(std::make_unique<TForm1>(prompter)), frmDisplay_(std::make_unique<TfrmDisplay>(*form1_)),
@@ -16,6 +31,17 @@ AppWindows::AppWindows(Prompter& prompter)
       frmHistory_(std::make_unique<TfrmHistory>()), frm1st_(std::make_unique<Tfrm1st>(*form1_)),
       frmToolbox_(std::make_unique<TfrmToolbox>())
 {
+    // Places and sizes are the frames': a position is the frame's top-left
+    // corner, a size the whole window with its frame and title bar. Only the
+    // Overhead Map's size is its client area's.
+    placeByFrame(*form1_, {1, 1, 150, 406}, Sizing::Fixed);
+    placeByFrame(*frmDisplay_, {149, 0, 875, 626}, Sizing::Resizable);
+    placeByFrame(*frmMapDisplay_, QPoint(0, 410));
+    placeByFrame(*frmAbout_, centredOnScreen({387, 540}), Sizing::Fixed);
+    placeByFrame(*frmHistory_, {289, 391, 311, 340}, Sizing::Resizable);
+    placeByFrame(*frm1st_, {151, 3, 859, 699}, Sizing::Resizable);
+    placeByFrame(*frmToolbox_, {8, 644, 1002, 87}, Sizing::Resizable);
+
     form1_->attach({frmDisplay_.get(), frmMapDisplay_.get(), frmAbout_.get(), frmHistory_.get(), frm1st_.get(),
                     frmToolbox_.get()});
     form1_->show();

@@ -9,6 +9,7 @@
 #include "ui/main_window.h"
 #include "ui/menu_tree.h"
 #include "ui/parameter_panel.h"
+#include "session/history_window.h"
 #include "views/image_box.h"
 #include "views/view_form.h"
 
@@ -76,6 +77,8 @@ const char* BatchDriver::helpText()
            "  confirm=ok|cancel  answer the next OK/Cancel box\n"
            "  print=NAME         print a box's or label's text, or the state of an item, button or window\n"
            "  grid=PATH          write the 514 x 514 height grid as little-endian 16-bit words\n"
+           "  history=PATH       replace the lines of the session history with the lines of a text file\n"
+           "  history-out=PATH   write the lines of the session history to a text file, one per line\n"
            "  shot=NAME:PATH.png write the picture of the view window NAME\n"
            "  press=imgMap:X,Y   press the plan image at X,Y (0..255)\n"
            "  dblclick=frmDisplay  double-click the wireframe display (saves WireFram.bmp)\n"
@@ -145,8 +148,8 @@ void BatchDriver::validate(const Step& step) const
         throw UsageError{"nothing named '" + value + "' to print"};
     if (key == "confirm" && value != "ok" && value != "cancel")
         throw UsageError{"confirm takes ok or cancel, not '" + value + "'"};
-    if (key == "grid" && value.empty())
-        throw UsageError{"grid needs a file name"};
+    if ((key == "grid" || key == "history" || key == "history-out") && value.empty())
+        throw UsageError{key + " needs a file name"};
     if (key == "shot") {
         const auto colon = value.find(':');
         if (colon == std::string::npos || !viewWindow(value.substr(0, colon)))
@@ -158,8 +161,6 @@ void BatchDriver::validate(const Step& step) const
         throw UsageError{"nothing named '" + value + "' to double-click"};
     if (key == "cancel-after" && !millisecondsOf(value))
         throw UsageError{"cancel-after takes milliseconds, not '" + value + "'"};
-    if (key == "history" || key == "history-out")
-        throw UsageError{"the step '" + key + "' is not available yet"};
 }
 
 void BatchDriver::perform(const Step& step)
@@ -175,6 +176,10 @@ void BatchDriver::perform(const Step& step)
         prompter_.queueConfirm(value == "ok");
     else if (step.key == "grid")
         writeGrid(value);
+    else if (step.key == "history")
+        readHistory(value);
+    else if (step.key == "history-out")
+        writeHistory(value);
     else if (step.key == "shot")
         writeShot(value);
     else if (step.key == "press")
@@ -268,10 +273,36 @@ void BatchDriver::print(const std::string& name)
     out_ << name << '=' << shown << std::endl;
 }
 
-void BatchDriver::writeGrid(const std::string& path)
+void BatchDriver::writeGrid(const std::string& path) { createFile(path, gridBytes(appState().HeightMap)); }
+
+// The file's lines replace the memo's text, as if typed over it; the memo
+// takes "\r\n" as one line break.
+void BatchDriver::readHistory(const std::string& path)
 {
     try {
-        CreateWholeFile(path, gridBytes(appState().HeightMap));
+        InputFile file(path);
+        const std::vector<std::uint8_t> bytes = file.read(static_cast<std::size_t>(file.size()));
+        const QString text =
+            QString::fromUtf8(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+        qobject_cast<TfrmHistory*>(named("frmHistory"))->setText(text);
+    } catch (const Error& e) {
+        prompter_.showError(e.what());
+    }
+}
+
+void BatchDriver::writeHistory(const std::string& path)
+{
+    std::string text;
+    for (const std::string& line : windows_.form1().historyLines())
+        text += line + '\n';
+    createFile(path, std::vector<std::uint8_t>(text.begin(), text.end()));
+}
+
+// A file the driver writes; a failure shows the error box, as in the program.
+void BatchDriver::createFile(const std::string& path, std::span<const std::uint8_t> bytes)
+{
+    try {
+        CreateWholeFile(path, bytes);
     } catch (const Error& e) {
         prompter_.showError(e.what());
     }

@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <iosfwd>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,9 @@ private:
     bool pressProgressCancel() const;
     void print(const std::string& name);
     void writeGrid(const std::string& path);
+    void readHistory(const std::string& path);
+    void writeHistory(const std::string& path);
+    void createFile(const std::string& path, std::span<const std::uint8_t> bytes);
     void writeShot(const std::string& target);
     void press(const std::string& target);
     void doubleClick(const std::string& name);

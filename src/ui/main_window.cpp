@@ -6,6 +6,8 @@
 #include "formats/format_commands.h"
 #include "fractal/run_command.h"
 #include "session/history_window.h"
+#include "session/session_commands.h"
+#include "ui/menu_keys_first.h"
 #include "ui/menu_tree.h"
 #include "ui/parameter_panel.h"
 #include "ui/wrapping_menu_bar.h"
@@ -83,16 +85,14 @@ TForm1::TForm1(Prompter& prompter)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->setMenuBar(menuBar_);
     layout->addWidget(panel_);
-    menuBar_->reflow(ParameterPanel::Width);
-    move(1, 1);
 
     frame_.state().params.FirstOperation = true;
     frame_.state().params.Replaying = false;
 
     collectActions();
+    giveMenuKeysPrecedence();
     connectMenuItems();
     connectViewCommands();
 }
@@ -112,9 +112,21 @@ void TForm1::collectActions()
             actions_.insert(action->objectName(), action);
 }
 
+void TForm1::giveMenuKeysPrecedence()
+{
+    QList<QKeySequence> keys;
+    for (const QAction* action : std::as_const(actions_))
+        if (!action->shortcut().isEmpty())
+            keys << action->shortcut();
+    auto* filter = new MenuKeysFirst(keys, this);
+    for (const BoxInfo& info : Boxes)
+        panel_->box(info.box)->installEventFilter(filter);
+}
+
 void TForm1::connectMenuItems()
 {
-    for (const CommandTable table : {CoreCommands(), FractalCommands(), EffectCommands(), FormatCommands()})
+    for (const CommandTable table :
+         {CoreCommands(), FractalCommands(), EffectCommands(), FormatCommands(), SessionCommands()})
         for (const Command& command : table)
             connectItem(command.item, [this, run = command.run] { run(frame_); });
     connectItem("Exit1", [this] { close(); });
@@ -253,6 +265,8 @@ void TForm1::newOverheadBitmap() { windows_.mapDisplay->newBitmap(); }
 void TForm1::setPointInfo(const std::string& text) { windows_.mapDisplay->setPointInfo(QString::fromStdString(text)); }
 
 void TForm1::appendHistory(const std::string& line) { windows_.history->appendLine(QString::fromStdString(line)); }
+
+std::vector<std::string> TForm1::historyLines() const { return windows_.history->lines(); }
 
 void TForm1::setBusyCursor(bool busy)
 {

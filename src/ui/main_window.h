@@ -59,6 +59,7 @@ public:
     void newOverheadBitmap() override;
     void setPointInfo(const std::string& text) override;
     void appendHistory(const std::string& line) override;
+    std::vector<std::string> historyLines() const override;
     void setBusyCursor(bool busy) override;
     bool isBoxEnabled(Box box) const override;
     bool isEnabled(std::string_view control) const override;
@@ -73,6 +74,8 @@ protected:
 
 private:
     void collectActions();
+    // Ctrl+Z and Ctrl+S run their items even when the focus is in a box.
+    void giveMenuKeysPrecedence();
     void connectMenuItems();
     void connectItem(const char* name, const std::function<void()>& handler);
     void connectViewCommands();

@@ -280,7 +280,7 @@ const std::vector<MenuEntry>& mainMenuTree()
         {"&View", "View1", Off, "", viewMenu()},
         {"Effec&ts", "Effects1", 0, "", effectsMenu()},
         {"&Help", "Help1", 0, "", {{"&About", "About1"}}},
-        {"Session", "Session1", Off | Hide, "", sessionMenu()},
+        {"Session", "Session1", 0, "", sessionMenu()},
     };
     return tree;
 }

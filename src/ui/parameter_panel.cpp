@@ -68,10 +68,13 @@ constexpr int ButtonSize = 25;
 
 ParameterPanel::ParameterPanel(QWidget* parent) : QWidget(parent)
 {
-    setFixedSize(Width, Height);
     addBoxes();
     addButtons();
     setTabOrder();
+    // Only as large as the controls: the menu and the frame share the
+    // window's outer size with the panel.
+    const QRect controls = childrenRect();
+    setMinimumSize(controls.right() + 1, controls.bottom() + 1);
 }
 
 void ParameterPanel::addBoxes()

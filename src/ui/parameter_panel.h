@@ -11,15 +11,12 @@ class QLineEdit;
 
 namespace tolvar {
 
-// The main window's client area: the column of labelled parameter boxes and
-// the six view buttons below them.
+// The main window's client area below the menu: the column of labelled
+// parameter boxes and the six view buttons below them.
 class ParameterPanel : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int Width = 150;
-    static constexpr int Height = 406;
-
     explicit ParameterPanel(QWidget* parent);
 
     // The control of a box (a line edit or an editable drop-down list).

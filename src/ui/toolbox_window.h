@@ -11,7 +11,6 @@ public:
     {
         setObjectName("frmToolbox");
         setWindowTitle("frmToolbox");
-        setGeometry(8, 644, 1002, 87);
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QResizeEvent>
 #include <QVBoxLayout>
 
 namespace tolvar {
@@ -11,6 +12,13 @@ WrappingMenuBar::WrappingMenuBar(std::vector<QMenu*> menus, QWidget* parent)
 {
     layout_->setContentsMargins(0, 0, 0, 0);
     layout_->setSpacing(0);
+}
+
+// The window's frame decides the client width, so the rows follow it.
+void WrappingMenuBar::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    reflow(event->size().width());
 }
 
 QMenuBar* WrappingMenuBar::newRow()

@@ -21,6 +21,9 @@ public:
     // Lays the menus out again for the given width.
     void reflow(int width);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     QMenuBar* newRow();
 

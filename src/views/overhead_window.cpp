@@ -15,7 +15,6 @@ TfrmMapDisplay::TfrmMapDisplay(QWidget* parent)
     setObjectName("frmMapDisplay");
     setWindowTitle("Overhead Map");
     setFixedSize(273, 314);
-    move(0, 410);
     imgMap_->setObjectName("imgMap");
     imgMap_->setGeometry(8, 8, PlanViewSide, PlanViewSide);
     labPointInfo_->setObjectName("labPointInfo");

@@ -12,7 +12,6 @@ Tfrm1st::Tfrm1st(const UiPort& menu, QWidget* parent) : ViewForm(parent), menu_(
 {
     setObjectName("frm1st");
     setWindowTitle("WinG Wireframe");
-    setGeometry(151, 3, 859, 699);
     wg1st_->setObjectName("wg1st");
     BuildCubePalette(wg1st_->Palette);
 }

@@ -15,7 +15,6 @@ TfrmDisplay::TfrmDisplay(const UiPort& menu, QWidget* parent)
 {
     setObjectName("frmDisplay");
     setWindowTitle("Wireframe Display");
-    setGeometry(149, 0, 875, 626);
     setWindowState(Qt::WindowMaximized);
     imgDisplay_->setObjectName("imgDisplay");
     auto* layout = new QVBoxLayout(this);
@@ -32,6 +31,6 @@ void TfrmDisplay::redraw()
 
 QImage TfrmDisplay::viewBuffer() const { return picture_.pixels.empty() ? QImage() : toQImage(picture_); }
 
-void TfrmDisplay::savePicture() const { SavePictureBmp(picture_, "WireFram.bmp"); }
+void TfrmDisplay::savePicture() const { SavePictureBmp(toQImage(picture_), "WireFram.bmp"); }
 
 } // namespace tolvar

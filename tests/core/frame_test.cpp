@@ -58,7 +58,7 @@ TEST_F(FrameTest, BeginOperationReadsTheDefaultParameters)
     EXPECT_EQ(p.CurRow, 0);
 }
 
-TEST_F(FrameTest, OnlyTheFirstOperationSetsTheViewState)
+TEST_F(FrameTest, EveryOperationRemakesThePlanBitmapButOnlyTheFirstSetsTheViewState)
 {
     EXPECT_TRUE(state().params.FirstOperation);
     frame.BeginOperation();
@@ -75,6 +75,7 @@ TEST_F(FrameTest, OnlyTheFirstOperationSetsTheViewState)
     EXPECT_EQ(state().view.ViewRotation, 3);
     EXPECT_EQ(state().view.ViewStepsDown, 2);
     EXPECT_EQ(state().view.ViewStepsRight, 1);
+    EXPECT_EQ(ui.calls, (std::vector<std::string>{"new bitmap", "new bitmap"}));
 }
 
 TEST_F(FrameTest, SizeIsTwiceTheValueDivTwenty)

@@ -48,6 +48,7 @@ TEST_F(FrameTest, NewConfirmedClearsTheWholeDataAreaAndUnlocksTheSize)
     prompter.queueConfirm(true);
 
     NewMap(frame);
+    EXPECT_EQ(prompter.asked(), std::vector<std::string>{"New Map: This will clear the current map."});
     Grid expected;
     expected(0, 0) = 3;
     expected(513, 5) = 4;

@@ -35,12 +35,18 @@ TEST(StrToInt, AcceptsBlanksSignsAndHex)
     EXPECT_EQ(StrToInt("-$1"), -1);
     EXPECT_EQ(StrToInt("$FFFFFFFF"), -1);
     EXPECT_EQ(StrToInt("$80000000"), INT32_MIN);
+    // Leading zeros after "$", as many as the user likes.
+    EXPECT_EQ(StrToInt("$000000001"), 1);
+    EXPECT_EQ(StrToInt("$0000000000000000A"), 10);
+    EXPECT_EQ(StrToInt("$00FFFFFFFF"), -1);
+    EXPECT_EQ(StrToInt("-$0000000010"), -16);
+    EXPECT_EQ(StrToInt("$000000000"), 0);
 }
 
 TEST(StrToInt, RefusesWithTheTextInTheMessage)
 {
     for (const char* bad : {"", " ", "abc", "5 ", "1.5", "2147483648", "-2147483649", "99999999999", "$", "$123456789",
-                            "$G", "0x10", "+", "--1", "\t5", "1e3"})
+                            "$0100000000", "$1000000000", "$G", "0x10", "+", "--1", "\t5", "1e3"})
         EXPECT_EQ(messageOf([&] { StrToInt(bad); }), "'" + std::string(bad) + "' is not a valid integer value") << bad;
 }
 
@@ -95,4 +101,13 @@ TEST(RoundToInt, OutsideTheInt64RangeIsAnInvalidOperation)
 {
     for (const long double bad : {0x1p63L, -0x1p64L, 1e30L, static_cast<long double>(NAN), static_cast<long double>(INFINITY)})
         EXPECT_EQ(messageOf([&] { RoundToInt(bad); }), "Invalid floating point operation") << static_cast<double>(bad);
+}
+
+TEST(FloatToStr, WritesUpToFifteenSignificantDigitsWithoutTrailingZeros)
+{
+    const std::pair<long double, const char*> cases[] = {
+        {3, "3"},        {0.5L, "0.5"}, {-2.5L, "-2.5"}, {1.0L / 3, "0.333333333333333"}, {0.00002L, "2e-05"},
+        {1e17L / 3, "3.33333333333333e+16"}, {0, "0"}};
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(FloatToStr(value), text);
 }

@@ -37,10 +37,10 @@ protected:
 
 TEST_F(PictureFile, WritesA24BitBottomUpBmpWithPaddedRows)
 {
-    RgbImage picture;
-    picture.resize(3, 2, {0, 0, 0});
-    picture.at(0, 0) = {10, 20, 30};   // top-left
-    picture.at(2, 1) = {200, 150, 100}; // bottom-right
+    QImage picture(3, 2, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    picture.setPixel(0, 0, qRgb(10, 20, 30));    // top-left
+    picture.setPixel(2, 1, qRgb(200, 150, 100)); // bottom-right
     const auto path = dir / "WireFram.bmp";
     std::ofstream(path) << "an older file";
 
@@ -66,8 +66,7 @@ TEST_F(PictureFile, WritesA24BitBottomUpBmpWithPaddedRows)
 
 TEST_F(PictureFile, AnUnwritablePlaceIsReportedAndLeavesNothing)
 {
-    RgbImage picture;
-    picture.resize(2, 2);
+    const QImage picture(2, 2, QImage::Format_RGB32);
     const auto path = dir / "missing" / "WireFram.bmp";
     try {
         SavePictureBmp(picture, path.string());

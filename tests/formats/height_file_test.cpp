@@ -1,4 +1,5 @@
 #include "frame_fixture.h"
+#include "irregular_map.h"
 
 #include "core/error.h"
 #include "core/map_commands.h"
@@ -23,6 +24,7 @@
 
 using namespace tolvar;
 using tolvar::testing::FrameTest;
+using tolvar::testing::irregularHeight;
 namespace fs = std::filesystem;
 
 namespace {
@@ -40,10 +42,18 @@ std::pair<int, int> tileCell(std::size_t w, int cols)
     return {static_cast<int>(128 * tileRow + r + 1), static_cast<int>(128 * tileCol + c + 1)};
 }
 
-// A word for every position, with the top four bits in use too.
+// The first word of the second tile is the only one whose low twelve bits
+// are 0x0ABC, so where it lands shows the tile order on its own.
+constexpr std::size_t MarkedWord = 16384;
+constexpr std::uint16_t Mark = 0xFABC;
+
+// A hash of the position, with the top four bits in use too.
 std::uint16_t patternWord(std::size_t w)
 {
-    return static_cast<std::uint16_t>(w * 40503u + 12345u);
+    if (w == MarkedWord)
+        return Mark;
+    const Height h = irregularHeight(static_cast<int>(w / 512), static_cast<int>(w % 512));
+    return (h & 0x0FFF) == (Mark & 0x0FFF) ? static_cast<Height>(h ^ 1) : h;
 }
 
 Bytes patternBytes(std::size_t length)
@@ -100,8 +110,7 @@ protected:
         std::string name = (fs::temp_directory_path() / "tolvar-hgt-XXXXXX").string();
         dir = ::mkdtemp(name.data());
         // Every cell, the border too, holds something a load must replace or keep.
-        for (std::size_t i = 0; i < map().cells.size(); ++i)
-            map().cells[i] = static_cast<Height>(i % 5000 + 1);
+        tolvar::testing::fillIrregular(map(), 7);
     }
     ~HeightFileTest() override { fs::remove_all(dir); }
 
@@ -149,8 +158,7 @@ TEST_F(HeightFileTest, OpenTakesTheSizeFromTheLengthAndPlacesEveryWordByTiles)
     EXPECT_EQ(ui.texts[Box::cboHeight], "2560");
     EXPECT_EQ(ui.pointInfo, "65536");
     EXPECT_EQ(map(), loaded(before, bytes, 256));
-    EXPECT_EQ(map()(1, 1), patternWord(0) & 0x0FFF);
-    EXPECT_EQ(map()(1, 129), patternWord(16384) & 0x0FFF);
+    EXPECT_EQ(map()(1, 129), Mark & 0x0FFF);
     // Two prologues around the label, then the views.
     EXPECT_EQ(ui.calls, (std::vector<std::string>{"new bitmap", "point 65536", "new bitmap", "show frmMapDisplay",
                                                   "show frm1st"}));
@@ -211,7 +219,7 @@ TEST_F(HeightFileTest, CancellingTheOpenDialogStillRunsTheOperationPrologue)
     const Grid before = map();
     OpenHeightFile(frame);
 
-    EXPECT_EQ(prompter.unanswered(), "the file dialog dlgLoad");
+    EXPECT_EQ(prompter.asked(), std::vector<std::string>{"dlgLoad: open Battlezone Height Files|*.hgt, default hgt"});
     EXPECT_EQ(map(), before);
     for (int r = 1; r <= 128; ++r)
         for (int c = 1; c <= 128; ++c)
@@ -262,7 +270,7 @@ TEST_P(HeightFileRoundTrip, SavesTilesOfWholeWordsAndOpensThemAgain)
     useSize(side);
     for (int r = 1; r <= side; ++r)
         for (int c = 1; c <= side; ++c)
-            map()(r, c) = static_cast<Height>((r * 37 + c * 101) % 4096);
+            map()(r, c) = static_cast<Height>(irregularHeight(r, c, 3) & 0x0FFF);
     map()(2, 3) = 0xABCD;
     const Grid saved = map();
 
@@ -312,7 +320,7 @@ TEST_F(HeightFileTest, CancellingTheSaveDialogWritesNothing)
 {
     useSize(128);
     SaveHeightFile(frame);
-    EXPECT_EQ(prompter.unanswered(), "the file dialog dlgSave");
+    EXPECT_EQ(prompter.asked(), std::vector<std::string>{"dlgSave: save Battlezone Height Files|*.hgt, default hgt"});
     EXPECT_TRUE(fs::is_empty(dir));
     EXPECT_TRUE(ui.calls.empty());
 }

@@ -28,12 +28,25 @@ inline Grid filledGrid(Height value)
     return grid;
 }
 
-// The generator state after `draws` steps from `seed`, stepped here on its own.
+// The random generator stepped here on its own, for models of the generators.
+struct ModelRandom {
+    std::uint32_t seed = 0;
+
+    // Below n, read as unsigned: the high word of the stepped state times n.
+    std::int32_t draw(std::int32_t n)
+    {
+        seed = static_cast<std::uint32_t>(std::uint64_t{seed} * 0x08088405u + 1u);
+        return static_cast<std::int32_t>(std::uint64_t{seed} * static_cast<std::uint32_t>(n) >> 32);
+    }
+};
+
+// The generator state after `draws` steps from `seed`.
 inline std::uint32_t seedAfter(std::uint32_t seed, long draws)
 {
+    ModelRandom random{seed};
     for (long i = 0; i < draws; ++i)
-        seed = static_cast<std::uint32_t>((std::uint64_t{seed} * 0x08088405u + 1u) & 0xFFFFFFFFu);
-    return seed;
+        random.draw(0);
+    return random.seed;
 }
 
 } // namespace tolvar::testing

@@ -8,17 +8,14 @@
 #include <unistd.h>
 
 namespace tolvar::testing {
-namespace {
 
-std::string slurp(const std::filesystem::path& path)
+std::string readFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
 }
-
-} // namespace
 
 std::string scratchDirectory()
 {
@@ -45,7 +42,7 @@ BatchResult runBatch(const std::vector<std::string>& arguments, const std::strin
     }
     int status = 0;
     waitpid(child, &status, 0);
-    BatchResult result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(outPath), slurp(errPath)};
+    BatchResult result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(outPath), readFile(errPath)};
     std::filesystem::remove_all(dir);
     return result;
 }

@@ -18,4 +18,7 @@ BatchResult runBatch(const std::vector<std::string>& arguments, const std::strin
 // A fresh, empty directory for files a test writes.
 std::string scratchDirectory();
 
+// The whole content of a file; empty when it cannot be read.
+std::string readFile(const std::string& path);
+
 } // namespace tolvar::testing

@@ -53,6 +53,7 @@ public:
         calls.push_back("point " + t);
     }
     void appendHistory(const std::string& line) override { history.push_back(line); }
+    std::vector<std::string> historyLines() const override { return history; }
     void setBusyCursor(bool on) override
     {
         busy = on;

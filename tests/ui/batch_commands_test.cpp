@@ -1,4 +1,5 @@
 #include "batch_runner.h"
+#include "import_files.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -6,16 +7,11 @@
 #include <filesystem>
 #include <fstream>
 
+using tolvar::testing::readFile;
 using tolvar::testing::runBatch;
 using tolvar::testing::scratchDirectory;
 
 namespace {
-
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // A grid file with `value` in rows and columns 1..side and 0 elsewhere.
 std::string gridWith(int side, std::uint16_t value)
@@ -166,4 +162,24 @@ TEST_F(BatchCommands, DoubleClickingTheDisplaySavesItsPicture)
     const auto blocked = runBatch(with(flatRun, {"Wireframe2", "dblclick=frmDisplay"}), dir);
     EXPECT_EQ(blocked.status, 1);
     EXPECT_EQ(blocked.err, "error: Cannot create file WireFram.bmp\n");
+}
+
+// Each import item runs from the driver: a 4-profile DEM on a 4 x 4 map, a
+// raw Vistapro file, a text file, the three bitmap modes and a batch file.
+TEST_F(BatchCommands, EveryImportRunsFromItsItem)
+{
+    namespace t = tolvar::testing;
+    t::writeFile(dir + "/a.dem", t::usgsDem(std::vector<t::DemProfile>(4, {t::demFields(6, 0)})));
+    t::writeFile(dir + "/a.vis", std::string(135176, '\2'));
+    t::writeFile(dir + "/a.txt", t::textHeights(std::vector<long>(257 * 257, 9)));
+    t::writeFile(dir + "/a.par", "mandel { reset corners=-2.5/1.5/-1.5/1.5 maxiter=150 }\n");
+    const std::string bmp = "dialog=" + std::string(TOLVAR_TEST_DATA) + "/bmpsuite/g/rgb24.bmp";
+    const auto r = runBatch({"cboHeight=40", "dialog=" + dir + "/a.dem", "OpenDEMFile1", "dialog=" + dir + "/a.vis",
+                             "SaveDEMFile1", "print=labMapInfo", "dialog=" + dir + "/a.txt", "OpenTXTFile1",
+                             "print=labMapInfo", "print=cboHeight", bmp, "OpenBitmapAveraged1", bmp,
+                             "OpenBitmapDivided1", bmp, "OpenBitmap1", "print=cboHeight", "dialog=" + dir + "/a.par",
+                             "OpenHistory1", "print=ediReal", "print=ediImaginary", "print=cboMagnify"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "labMapInfo=Max = 514  Min = 514  Avg = 514\nlabMapInfo=Max = 9  Min = 9  Avg = 9\n"
+                     "cboHeight=2560\ncboHeight=640\nediReal=-2.5\nediImaginary=-1.5\ncboMagnify=3\n");
 }

@@ -71,13 +71,14 @@ TEST(BatchDriver, RefusesWhatAUserCouldNotDo)
 {
     for (const std::vector<std::string>& steps : std::vector<std::vector<std::string>>{
              {"Add1"},                   // Combine is disabled before the first Copy
-             {"SessionLogging1"},        // under the disabled Session menu
              {"New1"},                   // no answer waiting for the box
              {"confirm=ok", "New1", "print=Save1", "btnNowhere"}, // unknown name, found before any step
              {"confirm=maybe"},
              {"print=nothing"},
              {"cboNothing=1"},
              {"cboHeight"},
+             {"OpenSession1"}, // disabled in the open Session menu
+             {"history="},
              {"cancel-after=soon"},
              {"cancel-after=-1"},
              {"--bogus"},

@@ -49,15 +49,20 @@ void addColumn(Pixels& p, int x, int y1, int y2)
         p.insert({x, y});
 }
 
-// The map outline on a 768-high surface: corners (1, 576) and (192, 767),
-// each side without its end point.
+// A rectangle drawn as four lines, each without its end point.
+void addRectangle(Pixels& p, int left, int top, int right, int bottom)
+{
+    addRow(p, top, left, right - 1);
+    addColumn(p, left, top, bottom - 1);
+    addRow(p, bottom, left, right - 1);
+    addColumn(p, right, top, bottom - 1);
+}
+
+// The map outline on a 768-high surface: corners (1, 576) and (192, 767).
 Pixels outline768()
 {
     Pixels p;
-    addRow(p, 576, 1, 191);
-    addColumn(p, 1, 576, 766);
-    addRow(p, 767, 1, 191);
-    addColumn(p, 192, 576, 766);
+    addRectangle(p, 1, 576, 192, 767);
     return p;
 }
 
@@ -133,14 +138,34 @@ TEST(ZoomOverlay, AWholeMapWindowCoincidesWithTheOutline)
 TEST(ZoomOverlay, A32WindowOnA512MapIsTwelvePointsWide)
 {
     Pixels expected = outline768();
-    addColumn(expected, 1, 576, 586);
-    addRow(expected, 587, 1, 11);
-    addColumn(expected, 12, 576, 586);
+    addRectangle(expected, 1, 576, 12, 587);
     // From the centre (6, 581) down to the viewer at (1, 587), end excluded;
     // at t = 3 the quotient -2.5 rounds to -2.
     for (auto p : {std::pair{6, 581}, {5, 582}, {4, 583}, {4, 584}, {3, 585}, {2, 586}})
         expected.insert(p);
     EXPECT_EQ(overlayOn(512, ViewState{32, 0, 0, 0}), expected);
+}
+
+// Steps move the window down and right by half its side, k = 12 at size 32
+// and 24 at size 64 on a 512 map, and the viewer sits at rotation 2 top
+// right, at 3 bottom right.
+TEST(ZoomOverlay, UnequalStepsAtRotationsTwoAndThree)
+{
+    // Down 3, right 1: (7, 594) to (18, 605); from the centre (12, 599) up to
+    // (18, 594), quotients -5t/6, the tie at t = 3 to -2.
+    Pixels expected = outline768();
+    addRectangle(expected, 7, 594, 18, 605);
+    for (auto p : {std::pair{12, 599}, {13, 598}, {14, 597}, {15, 597}, {16, 596}, {17, 595}})
+        expected.insert(p);
+    EXPECT_EQ(overlayOn(512, ViewState{32, 2, 3, 1}), expected);
+
+    // Down 1, right 4: (49, 588) to (72, 611); from the centre (60, 599) down
+    // to (72, 611).
+    expected = outline768();
+    addRectangle(expected, 49, 588, 72, 611);
+    for (int t = 0; t < 12; ++t)
+        expected.insert({60 + t, 599 + t});
+    EXPECT_EQ(overlayOn(512, ViewState{64, 3, 1, 4}), expected);
 }
 
 TEST(ZoomOverlay, AnEmptyMapShowsTheOutlineOnly)

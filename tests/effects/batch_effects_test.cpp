@@ -1,0 +1,43 @@
+#include "batch_runner.h"
+#include "effect_model.h"
+#include "irregular_map.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+using namespace tolvar::testing;
+
+// Every item clicked by name, one after another, on an opened irregular map.
+TEST(BatchEffects, EveryItemRunsThroughTheDriverAsTheModelSays)
+{
+    const std::string dir = scratchDirectory();
+    EffectModel model(128, 2, 7);
+    std::string words;
+    for (int r = 1; r <= 128; ++r)
+        for (int c = 1; c <= 128; ++c) {
+            const auto h = model.map(r, c) = irregularHeight(r, c) & 0x0FFF;
+            words += {static_cast<char>(h & 0xFF), static_cast<char>(h >> 8)};
+        }
+    std::ofstream(dir + "/start.hgt", std::ios::binary) << words;
+    std::vector<std::string> steps{"dialog=" + dir + "/start.hgt", "Open1", "cboSteep=2", "ediRandSeed=7",
+                                   "SetRandSeed1"};
+    for (const char* item : {"Meteor1", "LevelMeteor1", "MeteorExplosive1", "Angled1", "Volcano1", "Earthquake1",
+                             "Plateaus1", "Canyon1", "River1", "RiverLevel1"}) {
+        steps.push_back(item);
+        model.run(item);
+    }
+    steps.push_back("grid=" + dir + "/end.raw");
+
+    const auto result = runBatch(steps);
+    ASSERT_EQ(result.status, 0) << result.err;
+    std::ifstream in(dir + "/end.raw", std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string expected;
+    for (const auto h : model.map.cells)
+        expected += {static_cast<char>(h & 0xFF), static_cast<char>(h >> 8)};
+    EXPECT_EQ(bytes, expected);
+    std::filesystem::remove_all(dir);
+}

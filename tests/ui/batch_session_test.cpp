@@ -1,0 +1,44 @@
+#include "batch_runner.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+using tolvar::testing::readFile;
+using tolvar::testing::runBatch;
+
+// One program logs a Circle run; a second one, logging nothing until asked,
+// reads back only the circle lines (with Windows line ends), replays them
+// on a cleared map and must end with the same grid and the same lines.
+TEST(BatchSession, ALoggedCircleRunIsReplayedInAnotherProgram)
+{
+    const std::string dir = tolvar::testing::scratchDirectory();
+    const auto logged = runBatch({"Circle1", "SessionLogging1", "Run1", "history-out=on.txt", "grid=run.raw"}, dir);
+    ASSERT_EQ(logged.status, 0) << logged.err;
+    const std::string on = readFile(dir + "/on.txt");
+    const std::string runLines = "Siz=1280\nItr=1000\nSpr=0.1\nStp=1\nRea=.1\nImg=-.692\nDis=1\nSea=0\nRnd=0\nRun\n";
+    ASSERT_TRUE(on.starts_with(runLines));
+    const std::string circles = on.substr(runLines.size());
+    std::istringstream lines(circles);
+    std::string crlf;
+    int count = 0;
+    for (std::string line; std::getline(lines, line); ++count) {
+        ASSERT_TRUE(line.starts_with("Crc=")) << line;
+        crlf += line + "\r\n";
+    }
+    EXPECT_EQ(count, 1093);
+    std::ofstream(dir + "/circles.txt", std::ios::binary) << crlf;
+
+    const auto replayed = runBatch({"confirm=cancel", "New1", "SetRandSeed1", "Julia1", "history-out=off.txt",
+                                    "SessionLogging1", "confirm=ok", "New1", "history=circles.txt", "Rerun1",
+                                    "history-out=after.txt", "grid=replayed.raw"},
+                                   dir);
+    ASSERT_EQ(replayed.status, 0) << replayed.err;
+    EXPECT_EQ(readFile(dir + "/off.txt"), "");
+    EXPECT_EQ(readFile(dir + "/after.txt"), circles) << "the file replaces the New line; the replay adds none";
+    EXPECT_TRUE(readFile(dir + "/replayed.raw") == readFile(dir + "/run.raw"));
+    EXPECT_EQ(runBatch({"history=" + dir + "/missing.txt"}).err, "error: File not found\n");
+    std::filesystem::remove_all(dir);
+}
