@@ -20,6 +20,8 @@ struct AppState {
     FractalParams params;
     ViewState view;
     Random random;
+
+    bool operator==(const AppState&) const = default;
 };
 
 AppState& appState();

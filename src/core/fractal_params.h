@@ -27,6 +27,8 @@ struct FractalParams {
 
     bool FirstOperation = true;
     bool Replaying = false;
+
+    bool operator==(const FractalParams&) const = default;
 };
 
 } // namespace tolvar

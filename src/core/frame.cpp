@@ -12,6 +12,15 @@ namespace {
 constexpr std::array operationItems{"UndoZ1", "View1", "Store1", "Retrieve1"};
 constexpr std::array viewButtons{"btnUp", "btnDown", "btnLeft", "btnRight", "btnRotLeft", "btnRotRight"};
 
+// Every control BeginOperation enables.
+std::vector<const char*> enabledByOperation()
+{
+    std::vector<const char*> controls(operationItems.begin(), operationItems.end());
+    controls.insert(controls.end(), viewButtons.begin(), viewButtons.end());
+    controls.push_back("Save1");
+    return controls;
+}
+
 // The grids hold 512 data rows, so a size value div 20 must stay in 0..256.
 constexpr std::int32_t MaxHalfSize = 256;
 
@@ -111,6 +120,27 @@ void Frame::LogCommand(const std::string& line)
 {
     if (!state_.params.Replaying && ui_.isChecked("SessionLogging1"))
         ui_.appendHistory(line);
+}
+
+Frame::Mark Frame::mark() const
+{
+    Mark mark{state_, {}, ui_.isBoxEnabled(Box::cboHeight)};
+    for (const char* control : enabledByOperation())
+        mark.controlsEnabled.push_back(ui_.isEnabled(control));
+    return mark;
+}
+
+void Frame::rollBack(const Mark& mark)
+{
+    state_ = mark.state;
+    const std::vector<const char*> controls = enabledByOperation();
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        ui_.setEnabled(controls[i], mark.controlsEnabled[i]);
+    ui_.setBoxEnabled(Box::cboHeight, mark.sizeBoxEnabled);
+    // BeginOperation gave the plan a blank bitmap; once views have been
+    // drawn, draw them again from the map as it was.
+    if (!state_.params.FirstOperation)
+        RefreshViews();
 }
 
 void Frame::BusyCursorOn() { ui_.setBusyCursor(true); }

@@ -5,6 +5,7 @@
 #include "core/ui_port.h"
 
 #include <string>
+#include <vector>
 
 namespace tolvar {
 
@@ -24,6 +25,17 @@ public:
     void LogCommand(const std::string& line);
     void BusyCursorOn();
     void BusyCursorOff();
+
+    // What a command changes from its BeginOperation on: the process-wide
+    // data and the controls BeginOperation enables or locks. A command the
+    // user cancels puts it all back with rollBack.
+    struct Mark {
+        AppState state;
+        std::vector<bool> controlsEnabled;
+        bool sizeBoxEnabled;
+    };
+    Mark mark() const;
+    void rollBack(const Mark& mark);
 
 private:
     void takeMapSize();

@@ -154,7 +154,9 @@ float StrToSingle(std::string_view text) { return narrowFloat<float>(text); }
 
 std::int32_t RoundToInt(long double value)
 {
-    const long double rounded = std::nearbyint(value);
+    // rint rounds as nearbyint does, without saving and restoring the
+    // floating-point state, which would make it some thirty times slower.
+    const long double rounded = std::rint(value);
     constexpr long double limit = 0x1p63L;
     if (std::isnan(rounded) || rounded < -limit || rounded >= limit)
         throw Error("Invalid floating point operation");

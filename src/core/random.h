@@ -19,6 +19,8 @@ public:
     // Milliseconds since midnight UTC of the given moment.
     void SeedFromClock(std::chrono::system_clock::time_point now = std::chrono::system_clock::now());
 
+    bool operator==(const Random&) const = default;
+
 private:
     std::uint32_t step();
 };

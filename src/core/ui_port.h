@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,18 @@ enum class Box {
 // The view windows that the frame shows, hides and redraws.
 enum class ViewWindow { frmDisplay, frmMapDisplay, frm1st };
 
+// The display of a long command's progress, with which the user can stop
+// it. Used only from the thread that owns the windows; destroying it ends
+// the display.
+class Progress {
+public:
+    virtual ~Progress() = default;
+
+    // Called every few hundredths of a second while the command works, with
+    // the step it has reached; true once the user has asked it to stop.
+    virtual bool cancelled(int stepReached) = 0;
+};
+
 // What commands need of the windows. The main window implements it; tests
 // use a fake. Menu items and buttons are named by their design names.
 class UiPort {
@@ -32,10 +45,12 @@ public:
     virtual std::string text(Box box) const = 0;
     virtual void setText(Box box, const std::string& text) = 0;
     virtual void setBoxEnabled(Box box, bool enabled) = 0;
+    virtual bool isBoxEnabled(Box box) const = 0;
 
     virtual bool isChecked(std::string_view item) const = 0;
     virtual void setChecked(std::string_view item, bool checked) = 0;
     virtual void setEnabled(std::string_view control, bool enabled) = 0;
+    virtual bool isEnabled(std::string_view control) const = 0;
 
     // Shows the window and redraws its view from the current map.
     virtual void showAndDraw(ViewWindow window) = 0;
@@ -47,6 +62,9 @@ public:
     // The lines of the session history as they stand, edits included.
     virtual std::vector<std::string> historyLines() const = 0;
     virtual void setBusyCursor(bool busy) = 0;
+    // The progress of a command of `rows` rows. It shows itself only once
+    // the command has run for a second.
+    virtual std::unique_ptr<Progress> startProgress(int rows) = 0;
 };
 
 } // namespace tolvar

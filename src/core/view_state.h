@@ -11,6 +11,8 @@ struct ViewState {
     std::int32_t ViewRotation = 0;
     std::int32_t ViewStepsDown = 0;
     std::int32_t ViewStepsRight = 0;
+
+    bool operator==(const ViewState&) const = default;
 };
 
 } // namespace tolvar

@@ -3,72 +3,79 @@
 #include "core/error.h"
 #include "core/frame.h"
 #include "core/number_text.h"
+#include "fractal/orbit_lanes.h"
 #include "fractal/plane_window.h"
 
+#include <memory>
 #include <numeric>
+#include <span>
+#include <vector>
 
 namespace tolvar {
 namespace {
 
 using Ext = long double;
 
-// One orbit of z := z^2 + c with distortion. z is held in doubles and each
-// step is computed in extended precision, rounded as it is stored.
-struct Orbit {
-    double zRe = 0;
-    double zIm = 0;
+// Count mode and high mode: 16-bit counters, the height is one of them.
+struct MandelCounter {
+    using Result = Height;
 
-    // True while z has not escaped; the squares are formed in extended.
-    bool inside() const
-    {
-        const Ext re = zRe;
-        const Ext im = zIm;
-        return re * re + im * im < 4.0L;
-    }
-
-    Ext magnitude() const
-    {
-        const Ext re = zRe;
-        const Ext im = zIm;
-        return re * re + im * im;
-    }
-
-    void step(Ext cRe, Ext cIm, Ext twoDistortion)
-    {
-        const Ext re = zRe;
-        const Ext im = zIm;
-        const double t = static_cast<double>(re * re - im * im + cRe);
-        zIm = static_cast<double>(twoDistortion * re * im + cIm);
-        zRe = t;
-    }
-};
-
-struct MandelCounters {
     std::int32_t iterations;
     std::uint16_t steepness;
     bool high;
-};
-
-Height mandelCell(Ext cRe, Ext cIm, Ext twoDistortion, const MandelCounters& k)
-{
-    Orbit z;
     std::uint16_t count = 0;
     std::uint16_t sum = 0;
-    const std::uint16_t countStep = k.high ? 1 : k.steepness;
-    while (z.inside() && count < k.iterations) {
-        z.step(cRe, cIm, twoDistortion);
-        sum = static_cast<std::uint16_t>(sum + k.steepness);
-        count = static_cast<std::uint16_t>(count + countStep);
-    }
-    return k.high ? sum : count;
-}
 
-Ext juliaBrotMagnitude(Ext cRe, Ext cIm, Ext twoDistortion, std::int32_t iterations)
+    bool running() const { return count < iterations; }
+    void advance()
+    {
+        sum = static_cast<std::uint16_t>(sum + steepness);
+        count = static_cast<std::uint16_t>(count + (high ? 1 : steepness));
+    }
+    // On a cycle z never escapes, so only the counters can end the loop;
+    // checkBailOut has made sure that they do.
+    void repeats(std::uint32_t)
+    {
+        while (running())
+            advance();
+    }
+    Height result(const Orbit&) const { return high ? sum : count; }
+};
+
+// JuliaBrot: a 32-bit count, and the height comes from the final z.
+struct JuliaBrotCounter {
+    using Result = Ext;
+
+    std::int32_t iterations;
+    std::int32_t count = 0;
+
+    bool running() const { return count < iterations; }
+    void advance() { ++count; }
+    // Whole turns of the cycle leave z where it is, so skip every turn that
+    // ends before the count does; the loop makes the rest.
+    void repeats(std::uint32_t period)
+    {
+        const auto left = static_cast<std::uint32_t>(iterations - count);
+        count += static_cast<std::int32_t>(left - left % period);
+    }
+    Ext result(const Orbit& z) const { return z.magnitude(); }
+};
+
+// Every row of the window through OrbitRow on the workers, while this
+// thread keeps the progress display going.
+template <class Counter>
+void orbitRows(Frame& frame, const PlaneWindow& window, const Counter& start, unsigned workers,
+               const std::function<std::span<typename Counter::Result>(int)>& rowOut)
 {
-    Orbit z;
-    for (std::int32_t i = 0; z.inside() && i < iterations; ++i)
-        z.step(cRe, cIm, twoDistortion);
-    return z.magnitude();
+    const Ext twoDistortion = 2.0L * frame.state().params.Distortion;
+    const std::unique_ptr<Progress> progress = frame.ui().startProgress(window.rows());
+    ForEachRow(
+        window.rows(), workers,
+        [&](int row, const StopFlag& stop) {
+            const std::vector<double> im = window.imaginary(row);
+            OrbitRow(RowPlane{window.real(row), im, twoDistortion}, start, rowOut(row), stop);
+        },
+        [&](int rowReached) { return !progress->cancelled(rowReached); });
 }
 
 // A point that never escapes stops only when its 16-bit counter reaches the
@@ -97,17 +104,13 @@ void EscapeTimeMandel(Frame& frame, unsigned workers)
     frame.BeginOperation();
     AppState& s = frame.state();
     const FractalParams& p = s.params;
-    const MandelCounters counters{p.Iterations, static_cast<std::uint16_t>(p.Steepness),
-                                  frame.ui().isChecked("MandelHigh1")};
-    checkBailOut(p.Iterations, p.Steepness, counters.high);
+    const MandelCounter start{p.Iterations, static_cast<std::uint16_t>(p.Steepness),
+                              frame.ui().isChecked("MandelHigh1")};
+    checkBailOut(p.Iterations, p.Steepness, start.high);
 
     const PlaneWindow window(frame);
-    const Ext twoDistortion = 2.0L * p.Distortion;
-    ForEachRow(window.rows(), workers, [&](int row) {
-        const Ext re = window.real(row);
-        const std::vector<double> im = window.imaginary(row);
-        for (int col = 1; col <= window.cols(); ++col)
-            s.HeightMap(row, col) = mandelCell(re, im[static_cast<std::size_t>(col - 1)], twoDistortion, counters);
+    orbitRows<MandelCounter>(frame, window, start, workers, [&](int row) {
+        return std::span(&s.HeightMap(row, 1), static_cast<std::size_t>(window.cols()));
     });
     window.finish(s.params);
     frame.RefreshViews();
@@ -121,15 +124,10 @@ void JuliaBrot(Frame& frame, unsigned workers)
     const FractalParams& p = s.params;
 
     const PlaneWindow window(frame);
-    const Ext twoDistortion = 2.0L * p.Distortion;
     const auto cols = static_cast<std::size_t>(window.cols());
     std::vector<Ext> magnitudes(static_cast<std::size_t>(window.rows()) * cols);
-    ForEachRow(window.rows(), workers, [&](int row) {
-        const Ext re = window.real(row);
-        const std::vector<double> im = window.imaginary(row);
-        Ext* out = &magnitudes[static_cast<std::size_t>(row - 1) * cols];
-        for (std::size_t col = 0; col < cols; ++col)
-            out[col] = juliaBrotMagnitude(re, im[col], twoDistortion, p.Iterations);
+    orbitRows<JuliaBrotCounter>(frame, window, JuliaBrotCounter{p.Iterations}, workers, [&](int row) {
+        return std::span(&magnitudes[static_cast<std::size_t>(row - 1) * cols], cols);
     });
 
     // Stored in walk order, so a magnitude too large to round stops the run

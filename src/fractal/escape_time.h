@@ -6,6 +6,10 @@ namespace tolvar {
 
 class Frame;
 
+// The escape-time generators show their progress through the UiPort. When
+// the user cancels, they throw RowsCancelled with the map partly written;
+// Run puts back what they changed.
+
 // Fractal types Mandelbrot (count mode) and MandelHigh (high mode, when
 // "MandelHigh1" is checked): the height of each cell is its escape count
 // in steps of Steepness. A "Bail Out Value" that a point which never

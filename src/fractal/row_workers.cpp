@@ -1,44 +1,73 @@
 #include "fractal/row_workers.h"
 
 #include <algorithm>
-#include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <exception>
 #include <mutex>
 #include <thread>
 #include <vector>
 
 namespace tolvar {
+namespace {
+
+// Often enough for a progress display and a prompt Cancel.
+constexpr std::chrono::milliseconds PollInterval{40};
+
+} // namespace
 
 unsigned DefaultWorkers() { return std::max(1u, std::thread::hardware_concurrency()); }
 
-void ForEachRow(int rows, unsigned workers, const std::function<void(int)>& rowWork)
+void ForEachRow(int rows, unsigned workers, const std::function<void(int, const StopFlag&)>& rowWork,
+                const std::function<bool(int)>& keepGoing)
 {
     std::atomic<int> nextRow{1};
-    std::atomic<bool> failed{false};
+    StopFlag stop{false};
     std::exception_ptr failure;
-    std::mutex failureLock;
+    std::mutex lock;
+    std::condition_variable allStopped;
+    unsigned running = std::min<unsigned>(std::max(workers, 1u), static_cast<unsigned>(std::max(rows, 0)));
 
     const auto work = [&] {
         try {
-            for (int row = nextRow++; row <= rows && !failed; row = nextRow++)
-                rowWork(row);
+            for (int row = nextRow++; row <= rows && !stop; row = nextRow++)
+                rowWork(row, stop);
         } catch (...) {
-            const std::lock_guard lock(failureLock);
+            const std::lock_guard guard(lock);
             if (!failure)
                 failure = std::current_exception();
-            failed = true;
+            stop = true;
         }
+        const std::lock_guard guard(lock);
+        if (--running == 0)
+            allStopped.notify_one();
     };
 
-    const unsigned helpers = std::min<unsigned>(std::max(workers, 1u), static_cast<unsigned>(std::max(rows, 1))) - 1;
     std::vector<std::jthread> threads;
-    threads.reserve(helpers);
-    for (unsigned i = 0; i < helpers; ++i)
+    threads.reserve(running);
+    for (unsigned i = running; i > 0; --i)
         threads.emplace_back(work);
-    work();
+
+    bool cancelled = false;
+    std::unique_lock guard(lock);
+    while (running > 0) {
+        guard.unlock();
+        try {
+            if (!cancelled && !keepGoing(std::min(nextRow - 1, rows)))
+                cancelled = stop = true;
+        } catch (...) {
+            stop = true;
+            throw;
+        }
+        guard.lock();
+        allStopped.wait_for(guard, PollInterval, [&] { return running == 0; });
+    }
+    guard.unlock();
     threads.clear();
     if (failure)
         std::rethrow_exception(failure);
+    if (cancelled)
+        throw RowsCancelled{};
 }
 
 } // namespace tolvar

@@ -42,6 +42,18 @@ constexpr std::array<std::pair<std::string_view, Box>, 9> RunLines{{
     {"Rnd=", Box::ediRandSeed},
 }};
 
+// An escape-time generator, which can run long enough that the user stops
+// it: then everything it changed is put back, as if Run had not started.
+void runStoppable(Frame& frame, void (*generator)(Frame&, unsigned))
+{
+    const Frame::Mark before = frame.mark();
+    try {
+        generator(frame, DefaultWorkers());
+    } catch (const RowsCancelled&) {
+        frame.rollBack(before);
+    }
+}
+
 } // namespace
 
 void RunFractal(Frame& frame)
@@ -53,7 +65,7 @@ void RunFractal(Frame& frame)
     frame.LogCommand("Run");
 
     if (ui.isChecked("Mandelbrot1") || ui.isChecked("MandelHigh1"))
-        EscapeTimeMandel(frame);
+        runStoppable(frame, EscapeTimeMandel);
     if (ui.isChecked("Mountains1")) {
         frame.BeginOperation();
         DiamondSquare(frame);
@@ -62,7 +74,7 @@ void RunFractal(Frame& frame)
     if (ui.isChecked("Julia1"))
         JuliaPoints(frame);
     if (ui.isChecked("JuliaBrot1"))
-        JuliaBrot(frame);
+        runStoppable(frame, JuliaBrot);
     if (ui.isChecked("Circle1"))
         CircleField(frame);
     frame.BusyCursorOff();

@@ -16,19 +16,30 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTimer>
 #include <ostream>
 #include <set>
 
 namespace tolvar {
 namespace {
 
-const std::set<std::string> reservedWords{"print", "dialog", "confirm", "grid",   "shot",
-                                          "press", "dblclick", "history", "history-out"};
+const std::set<std::string> reservedWords{"print", "dialog",   "confirm", "grid",        "shot",
+                                          "press", "dblclick", "history", "history-out", "cancel-after"};
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+std::optional<int> millisecondsOf(const std::string& text)
+{
+    bool ok = false;
+    const int ms = qs(text).toInt(&ok);
+    return ok && ms >= 0 ? std::optional(ms) : std::nullopt;
+}
 
 std::string stateWords(bool enabled, bool checked, bool visible)
 {
@@ -71,6 +82,8 @@ const char* BatchDriver::helpText()
            "  shot=NAME:PATH.png write the picture of the view window NAME\n"
            "  press=imgMap:X,Y   press the plan image at X,Y (0..255)\n"
            "  dblclick=frmDisplay  double-click the wireframe display (saves WireFram.bmp)\n"
+           "  cancel-after=MS    press Cancel in the progress dialog of the next long run, MS\n"
+           "                     milliseconds after it started (the dialog shows after a second)\n"
            "Exit status: 0 done, 1 an error box was shown, 2 a usage error.\n"
            "With --keep-going the run goes on after an error, as a user goes on after closing the box.\n";
 }
@@ -146,6 +159,8 @@ void BatchDriver::validate(const Step& step) const
         throw UsageError{"press takes IMAGE:X,Y with X and Y in 0..255, not '" + value + "'"};
     if (key == "dblclick" && !imageOf(value))
         throw UsageError{"nothing named '" + value + "' to double-click"};
+    if (key == "cancel-after" && !millisecondsOf(value))
+        throw UsageError{"cancel-after takes milliseconds, not '" + value + "'"};
 }
 
 void BatchDriver::perform(const Step& step)
@@ -171,6 +186,8 @@ void BatchDriver::perform(const Step& step)
         press(value);
     else if (step.key == "dblclick")
         doubleClick(value);
+    else if (step.key == "cancel-after")
+        cancelAfter_ = millisecondsOf(value);
     else
         typeInto(step.key, value);
 }
@@ -201,12 +218,42 @@ void BatchDriver::click(const std::string& name)
     if (auto* action = qobject_cast<QAction*>(target)) {
         if (!windows_.form1().reachable(qs(name)))
             throw UsageError{"the item " + name + " is disabled"};
-        action->trigger();
+        trigger(action);
     } else if (auto* button = qobject_cast<QAbstractButton*>(target)) {
         if (!button->isEnabled())
             throw UsageError{"the button " + name + " is disabled"};
         button->click();
     }
+}
+
+// Clicks a menu item. With a Cancel waiting, presses it once the item has
+// run for the time asked and shows a progress dialog; the dialog keeps the
+// events going, so the timer fires while the item works.
+void BatchDriver::trigger(QAction* item)
+{
+    QTimer canceller;
+    QElapsedTimer clock;
+    clock.start();
+    canceller.callOnTimeout([&] {
+        if (cancelAfter_ && clock.elapsed() >= *cancelAfter_ && pressProgressCancel()) {
+            cancelAfter_.reset();
+            canceller.stop();
+        }
+    });
+    if (cancelAfter_)
+        canceller.start(10);
+    item->trigger();
+}
+
+// Clicks Cancel in a progress dialog on the screen, as a user would.
+bool BatchDriver::pressProgressCancel() const
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* progress = qobject_cast<QProgressDialog*>(window); progress && progress->isVisible()) {
+            progress->findChild<QPushButton*>()->click();
+            return true;
+        }
+    return false;
 }
 
 void BatchDriver::print(const std::string& name)

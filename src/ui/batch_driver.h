@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+class QAction;
 class QObject;
 class QWidget;
 
@@ -43,6 +44,8 @@ private:
 
     void typeInto(const std::string& name, const std::string& text);
     void click(const std::string& name);
+    void trigger(QAction* item);
+    bool pressProgressCancel() const;
     void print(const std::string& name);
     void writeGrid(const std::string& path);
     void readHistory(const std::string& path);
@@ -65,6 +68,8 @@ private:
     bool keepGoing_ = false;
     bool failed_ = false;
     bool exited_ = false;
+    // Milliseconds into the next long run at which Cancel is pressed.
+    std::optional<int> cancelAfter_;
 };
 
 } // namespace tolvar

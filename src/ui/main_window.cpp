@@ -19,8 +19,11 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProgressDialog>
 #include <QVBoxLayout>
 #include <stdexcept>
 
@@ -28,6 +31,48 @@ namespace tolvar {
 namespace {
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// The progress of a long Run: a modal dialog that Qt shows once the run has
+// gone on for a second, with the row reached and a Cancel button.
+class RunProgress : public Progress {
+public:
+    RunProgress(QWidget* parent, int rows, bool& inLongRun) : dialog_(parent), rows_(rows), inLongRun_(inLongRun)
+    {
+        dialog_.setObjectName("dlgProgress");
+        dialog_.setWindowTitle("Run");
+        dialog_.setWindowModality(Qt::ApplicationModal);
+        dialog_.setAutoReset(false);
+        dialog_.setAutoClose(false);
+        dialog_.setRange(0, rows);
+        dialog_.setLabelText(rowText(0));
+        dialog_.setMinimumDuration(1000);
+        dialog_.setValue(0); // starts the clock of the minimum duration
+        inLongRun_ = true;
+    }
+    ~RunProgress() override { inLongRun_ = false; }
+
+    bool cancelled(int rowReached) override
+    {
+        dialog_.setLabelText(rowText(rowReached));
+        // Until the dialog shows, its value stays put (setValue would show
+        // it early, from a guess of the time left) and input waits, as it
+        // does for a short run.
+        if (dialog_.isVisible()) {
+            dialog_.setValue(rowReached);
+            QCoreApplication::processEvents();
+        } else {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        }
+        return dialog_.wasCanceled();
+    }
+
+private:
+    QString rowText(int rowReached) const { return QString("Row %1 of %2").arg(rowReached).arg(rows_); }
+
+    QProgressDialog dialog_;
+    int rows_;
+    bool& inLongRun_;
+};
 
 } // namespace
 
@@ -131,6 +176,11 @@ void TForm1::connectWindows()
 
 void TForm1::guarded(const std::function<void()>& command)
 {
+    // The only events that get through a long run's modal dialog come from
+    // the window system, such as a view resized; its command would draw a
+    // map the run is still writing.
+    if (inLongRun_)
+        return;
     try {
         command();
     } catch (const std::exception& e) {
@@ -165,6 +215,8 @@ void TForm1::setText(Box box, const std::string& text) { panel_->edit(box)->setT
 
 void TForm1::setBoxEnabled(Box box, bool enabled) { panel_->box(box)->setEnabled(enabled); }
 
+bool TForm1::isBoxEnabled(Box box) const { return panel_->box(box)->isEnabled(); }
+
 bool TForm1::isChecked(std::string_view item) const { return requireItem(item)->isChecked(); }
 
 void TForm1::setChecked(std::string_view item, bool checked) { requireItem(item)->setChecked(checked); }
@@ -175,6 +227,13 @@ void TForm1::setEnabled(std::string_view control, bool enabled)
         button->setEnabled(enabled);
     else
         setItemEnabled(requireItem(control), enabled);
+}
+
+bool TForm1::isEnabled(std::string_view control) const
+{
+    if (const QAbstractButton* button = panel_->button(qs(control)))
+        return button->isEnabled();
+    return itemEnabled(requireItem(control));
 }
 
 QWidget* TForm1::viewWidget(ViewWindow window) const
@@ -218,6 +277,11 @@ void TForm1::setBusyCursor(bool busy)
         else
             window->unsetCursor();
     }
+}
+
+std::unique_ptr<Progress> TForm1::startProgress(int rows)
+{
+    return std::make_unique<RunProgress>(this, rows, inLongRun_);
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

@@ -61,6 +61,9 @@ public:
     void appendHistory(const std::string& line) override;
     std::vector<std::string> historyLines() const override;
     void setBusyCursor(bool busy) override;
+    bool isBoxEnabled(Box box) const override;
+    bool isEnabled(std::string_view control) const override;
+    std::unique_ptr<Progress> startProgress(int rows) override;
 
 signals:
     // The main window was closed: the program ends.
@@ -91,6 +94,8 @@ private:
     WrappingMenuBar* menuBar_;
     QHash<QString, QAction*> actions_;
     ViewWindows windows_{};
+    // A long run keeps the events going while its rows are made.
+    bool inLongRun_ = false;
 };
 
 } // namespace tolvar

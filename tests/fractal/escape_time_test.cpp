@@ -1,99 +1,19 @@
+#include "escape_time_fixture.h"
 #include "fractal_support.h"
-#include "frame_fixture.h"
-
-#include "core/number_text.h"
-#include "fractal/escape_time.h"
 
 #include <string>
 #include <vector>
 
 using namespace tolvar;
-using tolvar::testing::errorOf;
-using tolvar::testing::filledGrid;
-using tolvar::testing::FrameTest;
+using namespace tolvar::testing;
 
 namespace {
 
-enum class Kind { Count, High, JuliaBrot };
+using Kind = EscapeKind;
 
-struct Fields {
-    std::string size = "1280";
-    std::string real = ".1";
-    std::string imaginary = "-.692";
-    std::string spread = "0.1";
-    std::string distortion = "1";
-    std::string steepness = "1";
-    std::string iterations = "1000";
-};
-
-struct PlainResult {
-    Grid map;
-    double real = 0;
-    double imaginary = 0;
-};
-
-// The escape-time walk written out plainly: one cell after another, with
-// the row and column sums stepped in place.
-PlainResult plainWalk(Kind kind, const Fields& f, Grid map)
-{
-    const int n = 2 * (StrToInt(f.size) / 20);
-    const float spread = StrToSingle(f.spread);
-    const double distortion = StrToDouble(f.distortion);
-    const std::int32_t steep = StrToInt(f.steepness);
-    const std::int32_t iterations = StrToInt(f.iterations);
-    double real = StrToDouble(f.real);
-    double imag = 0;
-    for (int row = 1; row <= n; ++row) {
-        real = static_cast<double>(1.0L / n * spread + real);
-        imag = StrToDouble(f.imaginary);
-        for (int col = 1; col <= n; ++col) {
-            double zr = 0, zi = 0;
-            imag = static_cast<double>(1.0L / n * spread + imag);
-            std::uint16_t count = 0, sum = 0;
-            std::int32_t i = 0;
-            while ((long double)zr * zr + (long double)zi * zi < 4.0L &&
-                   (kind == Kind::JuliaBrot ? i < iterations : count < iterations)) {
-                const double t = static_cast<double>((long double)zr * zr - (long double)zi * zi + real);
-                zi = static_cast<double>(2.0L * distortion * zr * zi + imag);
-                zr = t;
-                sum = static_cast<std::uint16_t>(sum + steep);
-                count = static_cast<std::uint16_t>(count + (kind == Kind::High ? 1 : steep));
-                ++i;
-            }
-            if (kind == Kind::JuliaBrot) {
-                const std::int32_t m = RoundToInt((long double)zr * zr + (long double)zi * zi);
-                map(row, col) = static_cast<Height>(static_cast<std::uint32_t>(m) * steep * steep);
-            } else {
-                map(row, col) = kind == Kind::High ? sum : count;
-            }
-        }
-    }
-    return {map, real, imag};
-}
-
-class EscapeTimeTest : public FrameTest {
+class EscapeTimeTest : public EscapeTimeFixture {
 protected:
     EscapeTimeTest() { map() = filledGrid(999); }
-
-    void enter(const Fields& f)
-    {
-        ui.texts[Box::cboHeight] = f.size;
-        ui.texts[Box::ediReal] = f.real;
-        ui.texts[Box::ediImaginary] = f.imaginary;
-        ui.texts[Box::cboMagnify] = f.spread;
-        ui.texts[Box::cboDistort] = f.distortion;
-        ui.texts[Box::cboSteep] = f.steepness;
-        ui.texts[Box::ediIterations] = f.iterations;
-    }
-
-    void run(Kind kind, unsigned workers = DefaultWorkers())
-    {
-        ui.setChecked("MandelHigh1", kind == Kind::High);
-        if (kind == Kind::JuliaBrot)
-            JuliaBrot(frame, workers);
-        else
-            EscapeTimeMandel(frame, workers);
-    }
 
     // The map as it started, with the data area of a 128 map set to one value.
     static Grid dataArea(Height value)
@@ -107,27 +27,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(EscapeTimeTest, WholeMapsMatchThePlainWalkOnAnyNumberOfWorkers)
-{
-    const std::vector<Fields> fieldSets{
-        Fields{},
-        Fields{"1280", "-1.9", "-.6", "1.2", "1.3", "3", "200"},
-        Fields{"2560", "-.3", ".2", "0.4", "2.0", "7", "300"},
-    };
-    for (const Fields& f : fieldSets)
-        for (const Kind kind : {Kind::Count, Kind::High, Kind::JuliaBrot}) {
-            const PlainResult expected = plainWalk(kind, f, map());
-            enter(f);
-            for (const unsigned workers : {1u, 2u}) {
-                run(kind, workers);
-                EXPECT_EQ(map(), expected.map) << f.real << " kind " << int(kind) << " workers " << workers;
-                EXPECT_EQ(state().params.Real, expected.real);
-                EXPECT_EQ(state().params.Imaginary, expected.imaginary);
-            }
-            map() = filledGrid(999);
-        }
-}
 
 TEST_F(EscapeTimeTest, RealPartThreeEscapesAtOnceEverywhere)
 {

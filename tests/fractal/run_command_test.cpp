@@ -1,5 +1,6 @@
 #include "fractal_support.h"
 #include "frame_fixture.h"
+#include "irregular_map.h"
 
 #include "core/map_commands.h"
 #include "fractal/run_command.h"
@@ -9,6 +10,8 @@
 
 using namespace tolvar;
 using tolvar::testing::errorOf;
+using tolvar::testing::FakeUi;
+using tolvar::testing::fillIrregular;
 using tolvar::testing::FrameTest;
 
 namespace {
@@ -116,6 +119,47 @@ TEST_F(RunFractalTest, UndoAfterRunRestoresTheMapFromBefore)
     EXPECT_NE(map()(3, 3), 1234);
     Undo(frame);
     EXPECT_EQ(map()(3, 3), 1234);
+}
+
+TEST_F(RunFractalTest, ACancelledRunPutsBackEverythingButItsHistoryLines)
+{
+    for (const char* type : {"Mandelbrot1", "MandelHigh1", "JuliaBrot1"}) {
+        resetAppState();
+        ui = FakeUi();
+        // An earlier 256 map, a New that unlocks the size box, an Undo that
+        // disables itself, and other texts in the boxes.
+        fillIrregular(map(), 1);
+        ui.texts[Box::cboHeight] = "2560";
+        prompter.queueConfirm(true);
+        NewMap(frame);
+        fillIrregular(map(), 2);
+        fillIrregular(state().UndoMap, 3);
+        Undo(frame);
+        // Near the edge of the set, where rows take long.
+        ui.texts[Box::cboHeight] = "1280";
+        ui.texts[Box::ediReal] = "-.3905409";
+        ui.texts[Box::ediImaginary] = "-.586788";
+        ui.texts[Box::cboMagnify] = ".000001";
+        ui.texts[Box::ediIterations] = "65535";
+        const AppState before = state();
+        const auto enabledBefore = ui.enabled;
+        const auto boxesBefore = ui.boxEnabled;
+
+        choose(type);
+        logHistory();
+        ui.cancelAtStep = 4; // two workers: two rows done
+        RunFractal(frame);
+        EXPECT_TRUE(state() == before) << type;
+        EXPECT_EQ(ui.enabled, enabledBefore) << type;
+        EXPECT_EQ(ui.boxEnabled, boxesBefore) << type;
+        EXPECT_FALSE(enabledBefore.at("UndoZ1"));
+        EXPECT_TRUE(boxesBefore.at(Box::cboHeight));
+        EXPECT_EQ(ui.history.size(), 10u) << type;
+        ASSERT_FALSE(ui.progressPolls.empty()) << type;
+        EXPECT_GE(ui.progressPolls.back(), 4) << type;
+        EXPECT_LT(ui.progressPolls.back(), 128) << type;
+        EXPECT_FALSE(ui.busy) << type;
+    }
 }
 
 TEST_F(RunFractalTest, ATypeItemChecksItselfAloneAndWritesItsLine)

@@ -4,6 +4,8 @@
 #include "core/ui_port.h"
 
 #include <map>
+#include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -25,6 +27,7 @@ public:
     std::string text(Box box) const override { return texts.at(box); }
     void setText(Box box, const std::string& t) override { texts[box] = t; }
     void setBoxEnabled(Box box, bool enabled) override { boxEnabled[box] = enabled; }
+    bool isBoxEnabled(Box box) const override { return !boxEnabled.count(box) || boxEnabled.at(box); }
 
     bool isChecked(std::string_view item) const override { return checked.count(std::string(item)) != 0; }
     void setChecked(std::string_view item, bool on) override
@@ -35,6 +38,11 @@ public:
             checked.erase(std::string(item));
     }
     void setEnabled(std::string_view control, bool on) override { enabled[std::string(control)] = on; }
+    bool isEnabled(std::string_view control) const override
+    {
+        const auto found = enabled.find(std::string(control));
+        return found != enabled.end() && found->second;
+    }
 
     void showAndDraw(ViewWindow window) override { calls.push_back("show " + windowName(window)); }
     void hideWindow(ViewWindow window) override { calls.push_back("hide " + windowName(window)); }
@@ -50,6 +58,23 @@ public:
     {
         busy = on;
         calls.push_back(on ? "busy on" : "busy off");
+    }
+
+    // Cancel is pressed at the first progress poll that finds step
+    // cancelAtStep reached; every poll's step is kept in progressPolls.
+    std::unique_ptr<Progress> startProgress(int) override
+    {
+        struct Polls : Progress {
+            explicit Polls(FakeUi& ui) : ui(ui) {}
+            bool cancelled(int stepReached) override
+            {
+                ui.progressPolls.push_back(stepReached);
+                return ui.cancelAtStep && stepReached >= *ui.cancelAtStep;
+            }
+            FakeUi& ui;
+        };
+        progressPolls.clear();
+        return std::make_unique<Polls>(*this);
     }
 
     static std::string windowName(ViewWindow window)
@@ -73,6 +98,8 @@ public:
     std::vector<std::string> history;
     std::string pointInfo;
     bool busy = false;
+    std::optional<int> cancelAtStep;
+    std::vector<int> progressPolls;
 };
 
 } // namespace tolvar::testing

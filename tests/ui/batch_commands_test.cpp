@@ -57,6 +57,21 @@ TEST_F(BatchCommands, ABadParameterStopsRun)
     EXPECT_EQ(r.err, "error: 'abc' is not a valid floating point value\n");
 }
 
+// Near the edge of the set orbits neither escape nor repeat for a long time.
+TEST_F(BatchCommands, CancellingALongRunPutsBackTheMapAndTheUndoMap)
+{
+    const auto r = runBatch({"Run1", "grid=" + dir + "/mandel.raw", "cboSteep=3", "Run1", "grid=" + dir + "/before.raw",
+                             "JuliaBrot1", "ediReal=-.3905409", "ediImaginary=-.586788", "cboMagnify=.000001",
+                             "ediIterations=2000000000", "cancel-after=1200", "Run1", "grid=" + dir + "/after.raw",
+                             "UndoZ1", "grid=" + dir + "/undone.raw"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    // Whole grids, compared without printing them.
+    EXPECT_TRUE(readFile(dir + "/after.raw") == readFile(dir + "/before.raw")) << "the map";
+    EXPECT_TRUE(readFile(dir + "/undone.raw") == readFile(dir + "/mandel.raw")) << "the map Undo restores";
+    EXPECT_FALSE(readFile(dir + "/before.raw") == readFile(dir + "/mandel.raw"));
+}
+
 TEST_F(BatchCommands, AfterRunTheSizeIsLockedAndTheViewsShow)
 {
     const auto r = runBatch(with(flatRun, {"print=frmMapDisplay", "print=frm1st", "print=frmDisplay", "cboHeight=2560"}));

@@ -79,6 +79,8 @@ TEST(BatchDriver, RefusesWhatAUserCouldNotDo)
              {"cboHeight"},
              {"OpenSession1"}, // disabled in the open Session menu
              {"history="},
+             {"cancel-after=soon"},
+             {"cancel-after=-1"},
              {"--bogus"},
          }) {
         const auto r = runBatch(steps);
