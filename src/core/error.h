@@ -12,6 +12,10 @@ public:
     explicit Error(const std::string& message) : std::runtime_error(message) {}
 };
 
+// The user stopped a command, which has put back all it changed: nothing to
+// report, but whatever runs the command, such as a rerun, stops as well.
+struct Cancelled {};
+
 // Replaces the single "%s" of a message pattern by an argument.
 std::string formatMessage(const std::string& pattern, const std::string& argument);
 

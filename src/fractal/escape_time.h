@@ -7,7 +7,7 @@ namespace tolvar {
 class Frame;
 
 // The escape-time generators show their progress through the UiPort. When
-// the user cancels, they throw RowsCancelled with the map partly written;
+// the user cancels, they throw Cancelled with the map partly written;
 // Run puts back what they changed.
 
 // Fractal types Mandelbrot (count mode) and MandelHigh (high mode, when

@@ -67,7 +67,7 @@ void ForEachRow(int rows, unsigned workers, const std::function<void(int, const 
     if (failure)
         std::rethrow_exception(failure);
     if (cancelled)
-        throw RowsCancelled{};
+        throw Cancelled{};
 }
 
 } // namespace tolvar

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/error.h"
+
 #include <atomic>
 #include <functional>
 
@@ -11,9 +13,6 @@ unsigned DefaultWorkers();
 // Set once the rows are to stop early: the user cancelled or a row failed.
 using StopFlag = std::atomic<bool>;
 
-// Thrown by ForEachRow when the user stopped the work.
-struct RowsCancelled {};
-
 // Calls rowWork(row, stop) once for each row 1..rows on up to `workers`
 // threads. Rows are handed out one at a time, so each row is computed whole
 // by one thread and the result does not depend on the number of workers.
@@ -22,7 +21,7 @@ struct RowsCancelled {};
 // keepGoing(rowReached), the last row a worker has started, at once and then
 // every few hundredths of a second until the rows are done. Once keepGoing answers false, the workers stop
 // (a long row looks at `stop` now and then and may return unfinished) and
-// RowsCancelled is thrown. An exception from any row is rethrown here once
+// Cancelled is thrown. An exception from any row is rethrown here once
 // all workers have stopped.
 void ForEachRow(int rows, unsigned workers, const std::function<void(int, const StopFlag&)>& rowWork,
                 const std::function<bool(int)>& keepGoing);

@@ -49,8 +49,10 @@ void runStoppable(Frame& frame, void (*generator)(Frame&, unsigned))
     const Frame::Mark before = frame.mark();
     try {
         generator(frame, DefaultWorkers());
-    } catch (const RowsCancelled&) {
+    } catch (const Cancelled&) {
         frame.rollBack(before);
+        frame.BusyCursorOff();
+        throw;
     }
 }
 

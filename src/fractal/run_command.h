@@ -9,7 +9,8 @@ namespace tolvar {
 class Frame;
 
 // Fractal > Run: writes the ten parameter lines, then runs the generator of
-// the checked type.
+// the checked type. An escape-time Run the user cancels puts back all it
+// changed but its lines, then throws Cancelled.
 void RunFractal(Frame& frame);
 
 // Fractal > Type > one of "Circle1", "Mountains1", "Julia1", "JuliaBrot1",

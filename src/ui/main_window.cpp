@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include "core/boxes.h"
+#include "core/error.h"
 #include "core/map_commands.h"
 #include "effects/effect_commands.h"
 #include "formats/format_commands.h"
@@ -183,6 +184,7 @@ void TForm1::guarded(const std::function<void()>& command)
         return;
     try {
         command();
+    } catch (const Cancelled&) {
     } catch (const std::exception& e) {
         prompter_.showError(e.what());
     }

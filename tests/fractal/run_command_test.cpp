@@ -148,7 +148,7 @@ TEST_F(RunFractalTest, ACancelledRunPutsBackEverythingButItsHistoryLines)
         choose(type);
         logHistory();
         ui.cancelAtStep = 4; // two workers: two rows done
-        RunFractal(frame);
+        EXPECT_THROW(RunFractal(frame), Cancelled) << type;
         EXPECT_TRUE(state() == before) << type;
         EXPECT_EQ(ui.enabled, enabledBefore) << type;
         EXPECT_EQ(ui.boxEnabled, boxesBefore) << type;

@@ -92,3 +92,18 @@ TEST_F(ReplayTest, EveryRunLineRunsTheCheckedTypeWithTheCurrentFields)
     EXPECT_EQ(state().MapRows, 128);
     EXPECT_EQ(ui.history, (std::vector<std::string>{"Run", "Siz=5120", "ru"}));
 }
+
+// Cancelling a replayed Run stops the rerun: the circle after it is not
+// raised, and logging works again.
+TEST_F(ReplayTest, ACancelledRunStopsTheRerun)
+{
+    fillIrregular(map(), 4);
+    const Grid before = map();
+    ui.texts[Box::ediIterations] = "65535";
+    ui.cancelAtStep = 1;
+    ui.history = {"Run", "Crc=10,20,5"};
+    EXPECT_THROW(ReplaySession(frame), Cancelled);
+    EXPECT_TRUE(map() == before);
+    EXPECT_FALSE(state().params.Replaying);
+    EXPECT_EQ(ui.history.size(), 2u);
+}
