@@ -17,6 +17,10 @@ struct Grid {
     Height& operator()(int row, int col) { return cells[static_cast<std::size_t>(row * Side + col)]; }
     Height operator()(int row, int col) const { return cells[static_cast<std::size_t>(row * Side + col)]; }
 
+    // Row r as a plain array of Side cells, for tight inner loops.
+    Height* row(int r) { return cells.data() + static_cast<std::size_t>(r) * Side; }
+    const Height* row(int r) const { return cells.data() + static_cast<std::size_t>(r) * Side; }
+
     // Stores the low 16 bits: heights wrap, they never clamp.
     void store(int row, int col, std::int64_t value) { (*this)(row, col) = static_cast<Height>(value); }
 

@@ -1,7 +1,6 @@
 #include "effects/boundary.h"
 
 #include "core/error.h"
-#include "effects/grid_rows.h"
 #include "effects/map_operation.h"
 
 #include <algorithm>
@@ -27,7 +26,7 @@ void bevel(Grid& map, int n, const FractalParams& p)
     const auto step = static_cast<std::uint32_t>(p.Steepness);
     for (int i = 0; i <= n; ++i) {
         const int a = edgeDistance(i, n, p.HalfRows);
-        Height* cells = rowOf(map, i);
+        Height* cells = map.row(i);
         for (int j = 0; j <= n; ++j) {
             const auto m = static_cast<std::uint32_t>(std::min(a, edgeDistance(j, n, p.HalfCols)));
             // Signed 32-bit arithmetic that wraps; a negative cap cuts every cell.
@@ -66,7 +65,7 @@ void dome(Grid& map, int n, const FractalParams& p)
     const long double steepness = p.Steepness;
     for (int i = 0; i <= n + 1; ++i) {
         const long double* factors = mask.data() + std::abs(i - p.HalfRows) * side;
-        Height* cells = rowOf(map, i);
+        Height* cells = map.row(i);
         for (int j = 0; j <= n + 1; ++j) {
             const long double v = static_cast<long double>(cells[j]) * factors[std::abs(j - p.HalfCols)] * steepness;
             cells[j] = static_cast<Height>(static_cast<std::int64_t>(rintl(std::max(v, 0.0L))));

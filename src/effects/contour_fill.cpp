@@ -2,7 +2,7 @@
 
 #include "core/frame.h"
 #include "core/number_text.h"
-#include "effects/disc_cells.h"
+#include "core/disc_cells.h"
 
 namespace tolvar {
 

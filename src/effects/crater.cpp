@@ -2,7 +2,7 @@
 
 #include "core/frame.h"
 #include "core/number_text.h"
-#include "effects/disc_cells.h"
+#include "core/disc_cells.h"
 #include "effects/int32_wrap.h"
 #include "fractal/add_circle.h"
 

@@ -1,7 +1,6 @@
 #include "effects/height_filters.h"
 
 #include "core/error.h"
-#include "effects/grid_rows.h"
 #include "effects/map_operation.h"
 
 #include <algorithm>
@@ -15,7 +14,7 @@ namespace {
 template <typename Rule> void rewriteCells(Grid& map, int first, int rows, int cols, Rule rule)
 {
     for (int r = first; r <= rows; ++r) {
-        Height* cells = rowOf(map, r);
+        Height* cells = map.row(r);
         for (int c = first; c <= cols; ++c)
             cells[c] = static_cast<Height>(rule(cells[c]));
     }
@@ -26,7 +25,7 @@ std::int32_t blockSum(const Grid& old, int r0, int r1, int c0, int c1)
 {
     std::int32_t sum = 0;
     for (int r = r0; r <= r1; ++r) {
-        const Height* cells = rowOf(old, r);
+        const Height* cells = old.row(r);
         for (int c = c0; c <= c1; ++c)
             sum += cells[c];
     }
@@ -39,10 +38,10 @@ std::int32_t blockSum(const Grid& old, int r0, int r1, int c0, int c1)
 void smooth(const Grid& old, Grid& map, int rows, int cols)
 {
     for (int r = 2; r < rows; ++r) {
-        const Height* above = rowOf(old, r - 1);
-        const Height* middle = rowOf(old, r);
-        const Height* below = rowOf(old, r + 1);
-        Height* out = rowOf(map, r);
+        const Height* above = old.row(r - 1);
+        const Height* middle = old.row(r);
+        const Height* below = old.row(r + 1);
+        Height* out = map.row(r);
         for (int c = 2; c < cols; ++c) {
             const std::int32_t sum = above[c - 1] + above[c] + above[c + 1] + middle[c - 1] + middle[c] +
                                      middle[c + 1] + below[c - 1] + below[c] + below[c + 1];
@@ -64,8 +63,8 @@ void smooth(const Grid& old, Grid& map, int rows, int cols)
 void wind(Grid& map, int rows, int cols)
 {
     for (int r = 2; r <= rows; ++r) {
-        const Height* source = rowOf(map, r);
-        Height* target = rowOf(map, r - 1);
+        const Height* source = map.row(r);
+        Height* target = map.row(r - 1);
         for (int c = 2; c <= cols; ++c)
             if (source[c] > target[c - 1])
                 target[c - 1] = static_cast<Height>(source[c] + 1);
@@ -78,7 +77,7 @@ template <typename Pick> Height extreme(const Grid& map, int first, int rows, in
 {
     Height found = start;
     for (int r = first; r <= rows; ++r) {
-        const Height* cells = rowOf(map, r);
+        const Height* cells = map.row(r);
         for (int c = first; c <= cols; ++c)
             found = pick(found, cells[c]);
     }
@@ -157,7 +156,7 @@ void AddNoise1Click(Frame& frame)
         Random& random = s.random;
         const std::int32_t range = s.params.Steepness;
         for (int r = 0; r <= s.MapRows; ++r) {
-            Height* cells = rowOf(s.HeightMap, r);
+            Height* cells = s.HeightMap.row(r);
             for (int c = 1; c <= s.MapCols; ++c) {
                 const auto amount = static_cast<std::uint32_t>(random.RandomInt(range));
                 random.RandomInt(1);

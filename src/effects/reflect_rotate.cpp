@@ -1,6 +1,5 @@
 #include "effects/reflect_rotate.h"
 
-#include "effects/grid_rows.h"
 #include "effects/map_operation.h"
 
 namespace tolvar {
@@ -14,7 +13,7 @@ void mirrorColumns(AppState& s, Toward toward)
     const int n = s.MapRows;
     const int half = s.params.HalfCols;
     for (int r = 1; r <= n; ++r) {
-        Height* cells = rowOf(s.HeightMap, r);
+        Height* cells = s.HeightMap.row(r);
         for (int c = 1; c <= half; ++c) {
             if (toward == Toward::LowEnd)
                 cells[c] = cells[n - c];
@@ -29,8 +28,8 @@ void mirrorRows(AppState& s, Toward toward)
 {
     const int n = s.MapRows;
     for (int r = 1; r <= s.params.HalfRows; ++r) {
-        const Height* source = rowOf(s.HeightMap, toward == Toward::LowEnd ? n - r : r);
-        Height* target = rowOf(s.HeightMap, toward == Toward::LowEnd ? r : n - r);
+        const Height* source = s.HeightMap.row(toward == Toward::LowEnd ? n - r : r);
+        Height* target = s.HeightMap.row(toward == Toward::LowEnd ? r : n - r);
         for (int c = 1; c <= n; ++c)
             target[c] = source[c];
     }

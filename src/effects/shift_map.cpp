@@ -3,7 +3,6 @@
 #include "core/error.h"
 #include "core/frame.h"
 #include "core/number_text.h"
-#include "effects/grid_rows.h"
 
 namespace tolvar {
 
@@ -22,7 +21,7 @@ void ShiftMap(Frame& frame, int columnStep, int rowStep)
     // Ascending, with every source at or right of its target, each source
     // is read before it is overwritten; the last Shift columns stay.
     for (int r = 0; r <= n; ++r) {
-        Height* cells = rowOf(s.HeightMap, r);
+        Height* cells = s.HeightMap.row(r);
         for (int c = 0; c <= n - shift; ++c)
             cells[c] = cells[c + shift];
     }

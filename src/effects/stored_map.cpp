@@ -1,7 +1,6 @@
 #include "effects/stored_map.h"
 
 #include "core/frame.h"
-#include "effects/grid_rows.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -13,8 +12,8 @@ namespace {
 template <typename Mix> void mixInto(Grid& map, const Grid& stored, int rows, int cols, Mix mix)
 {
     for (int r = 1; r <= rows; ++r) {
-        Height* cells = rowOf(map, r);
-        const Height* other = rowOf(stored, r);
+        Height* cells = map.row(r);
+        const Height* other = stored.row(r);
         for (int c = 1; c <= cols; ++c)
             cells[c] = static_cast<Height>(mix(std::int32_t{cells[c]}, std::int32_t{other[c]}));
     }
