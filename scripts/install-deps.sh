@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake
   qt6-base-dev
-  libgtest-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-dejavu-extra
   xvfb xauth imagemagick
 )
