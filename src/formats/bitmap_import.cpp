@@ -44,7 +44,9 @@ QImage loadPicture(const std::string& path)
 {
     std::vector<std::uint8_t> file;
     try {
-        file = InputFile(path).readAll();
+        file = ReadWholeFile(path, {"a bitmap file", 64 * MiB});
+    } catch (const FileTooLarge&) {
+        throw;
     } catch (const Error&) {
         throw Error(formatMessage("Cannot open file %s", path));
     }

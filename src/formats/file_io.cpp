@@ -88,6 +88,25 @@ std::vector<std::uint8_t> InputFile::read(std::size_t count)
     return bytes;
 }
 
+FileTooLarge::FileTooLarge(std::int64_t size, const SizeLimit& limit)
+    : Error("The file is " + std::to_string(size) + " bytes; " + limit.kind + " can be at most " +
+            std::to_string(limit.bytes / MiB) + " MiB")
+{
+}
+
+void InputFile::refuseLargerThan(const SizeLimit& limit) const
+{
+    if (size_ > limit.bytes)
+        throw FileTooLarge(size_, limit);
+}
+
+std::vector<std::uint8_t> ReadWholeFile(const std::string& path, const SizeLimit& limit)
+{
+    InputFile file(path);
+    file.refuseLargerThan(limit);
+    return file.readAll();
+}
+
 void WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes)
 {
     checkReplaceable(path);

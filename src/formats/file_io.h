@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/error.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -7,6 +9,21 @@
 #include <vector>
 
 namespace tolvar {
+
+// The most a file of one kind can sensibly hold. Limits sit far beyond any
+// real file, so that only a file picked by mistake is refused.
+struct SizeLimit {
+    const char* kind; // "a USGS DEM file"
+    std::int64_t bytes;
+};
+
+inline constexpr std::int64_t MiB = std::int64_t{1} << 20;
+
+// A file refused for its size, before any of it was read.
+class FileTooLarge : public Error {
+public:
+    FileTooLarge(std::int64_t size, const SizeLimit& limit);
+};
 
 // A file opened for reading only, so that read-only files and media open.
 // Every failure throws Error with the file system's complaint.
@@ -22,11 +39,17 @@ public:
     std::vector<std::uint8_t> read(std::size_t count);
     // All of a file not yet read from.
     std::vector<std::uint8_t> readAll() { return read(static_cast<std::size_t>(size_)); }
+    // Throws FileTooLarge when the file holds more than the limit allows.
+    void refuseLargerThan(const SizeLimit& limit) const;
 
 private:
     int fd_;
     std::int64_t size_;
 };
+
+// The whole of a file no larger than limit; a larger one is refused unread,
+// so that it costs neither time nor memory.
+std::vector<std::uint8_t> ReadWholeFile(const std::string& path, const SizeLimit& limit);
 
 // Replaces the file's contents with bytes. The data goes to a temporary file
 // beside the target, which replaces the target only once it is complete, so

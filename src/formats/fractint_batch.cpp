@@ -95,7 +95,7 @@ void OpenBatchFile(Frame& frame)
     const auto path = frame.prompter().chooseFile(BatchDialog);
     if (!path)
         return;
-    const auto file = InputFile(*path).readAll();
+    const auto file = ReadWholeFile(*path, {"a Fractint batch file", 16 * MiB});
     const FractalCorners corners = ReadCorners({reinterpret_cast<const char*>(file.data()), file.size()});
     frame.ui().setText(Box::ediReal, corners.real);
     frame.ui().setText(Box::ediImaginary, corners.imaginary);

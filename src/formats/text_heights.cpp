@@ -62,7 +62,7 @@ void OpenTextHeightFile(Frame& frame)
     const auto path = frame.prompter().chooseFile(TextDialog);
     if (!path)
         return;
-    const auto bytes = InputFile(*path).readAll();
+    const auto bytes = ReadWholeFile(*path, {"a text height file", 16 * MiB});
     const std::int32_t steepness = frame.state().params.Steepness;
     ImportIntoMap(frame.state().HeightMap, [&](Grid& map) { DecodeTextHeights(bytes, steepness, map); });
     frame.RefreshViews();

@@ -144,6 +144,7 @@ void OpenUsgsDemFile(Frame& frame)
     if (!path)
         return;
     InputFile file(*path);
+    file.refuseLargerThan({"a USGS DEM file", 64 * MiB});
     frame.BeginOperation();
     const auto bytes = file.readAll();
     AppState& s = frame.state();

@@ -280,8 +280,7 @@ void BatchDriver::writeGrid(const std::string& path) { createFile(path, gridByte
 void BatchDriver::readHistory(const std::string& path)
 {
     try {
-        InputFile file(path);
-        const std::vector<std::uint8_t> bytes = file.read(static_cast<std::size_t>(file.size()));
+        const std::vector<std::uint8_t> bytes = ReadWholeFile(path, {"a session file", 16 * MiB});
         const QString text =
             QString::fromUtf8(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
         qobject_cast<TfrmHistory*>(named("frmHistory"))->setText(text);
