@@ -15,6 +15,8 @@ struct AppState {
     Grid HeightMap;
     Grid UndoMap;
     Grid ClipMap;
+    // The map as last opened from or saved to a height file.
+    Grid SavedMap;
     std::uint16_t MapRows = 0;
     std::uint16_t MapCols = 0;
     FractalParams params;
@@ -23,6 +25,9 @@ struct AppState {
 
     bool operator==(const AppState&) const = default;
 };
+
+// True when closing now would lose heights that no height file holds.
+inline bool MapChangedSinceSaved(const AppState& s) { return s.HeightMap != s.SavedMap; }
 
 AppState& appState();
 // Back to the start-up state: zero grids, no size, seed 0.

@@ -14,6 +14,8 @@ struct FileDialog {
     bool save = false;
 };
 
+enum class Answer { Yes, No, Cancel };
+
 // Every question and message box goes through here, so that tests and the
 // batch driver can answer them.
 class Prompter {
@@ -22,6 +24,8 @@ public:
 
     // An OK/Cancel box; true for OK.
     virtual bool confirm(const std::string& title, const std::string& text) = 0;
+    // A Yes/No/Cancel box.
+    virtual Answer ask(const std::string& title, const std::string& text) = 0;
     // The chosen file name, or nothing when the dialog was cancelled.
     virtual std::optional<std::string> chooseFile(const FileDialog& dialog) = 0;
     virtual void showError(const std::string& message) = 0;

@@ -2,16 +2,33 @@
 
 namespace tolvar {
 
+namespace {
+
+// The answer waiting first, or a cancelled box when none is.
+template <typename T> T takeAnswer(std::deque<T>& answers, T cancelled, std::optional<std::string>& unanswered,
+                                   const std::string& title)
+{
+    if (answers.empty()) {
+        unanswered = "the box \"" + title + "\"";
+        return cancelled;
+    }
+    const T answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+} // namespace
+
 bool ScriptedPrompter::confirm(const std::string& title, const std::string& text)
 {
     asked_.push_back(title + ": " + text);
-    if (confirms_.empty()) {
-        unanswered_ = "the box \"" + title + "\"";
-        return false;
-    }
-    const bool ok = confirms_.front();
-    confirms_.pop_front();
-    return ok;
+    return takeAnswer(confirms_, false, unanswered_, title);
+}
+
+Answer ScriptedPrompter::ask(const std::string& title, const std::string& text)
+{
+    asked_.push_back(title + ": " + text);
+    return takeAnswer(answers_, Answer::Cancel, unanswered_, title);
 }
 
 std::optional<std::string> ScriptedPrompter::chooseFile(const FileDialog& dialog)

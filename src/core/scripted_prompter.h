@@ -16,8 +16,10 @@ class ScriptedPrompter : public Prompter {
 public:
     void queueFile(std::optional<std::string> answer) { files_.push_back(std::move(answer)); }
     void queueConfirm(bool ok) { confirms_.push_back(ok); }
+    void queueAnswer(Answer answer) { answers_.push_back(answer); }
 
     bool confirm(const std::string& title, const std::string& text) override;
+    Answer ask(const std::string& title, const std::string& text) override;
     std::optional<std::string> chooseFile(const FileDialog& dialog) override;
     void showError(const std::string& message) override;
 
@@ -32,6 +34,7 @@ public:
 private:
     std::deque<std::optional<std::string>> files_;
     std::deque<bool> confirms_;
+    std::deque<Answer> answers_;
     std::optional<std::string> unanswered_;
     std::vector<std::string> asked_;
     std::vector<std::string> errors_;

@@ -63,17 +63,13 @@ void DecodeHeightFile(std::span<const std::uint8_t> bytes, Grid& map, int rows, 
     });
 }
 
-void OpenHeightFile(Frame& frame)
-{
-    // Before the dialog: its effects stand even when the user cancels.
-    frame.BeginOperation();
-    const auto path = frame.prompter().chooseFile(LoadDialog);
-    if (!path)
-        return;
+namespace {
 
+void readHeightFile(Frame& frame, const std::string& path)
+{
     AppState& s = frame.state();
     {
-        InputFile file(*path);
+        InputFile file(path);
         const std::int64_t words = file.size() / 2;
         if (const int side = HeightFileSide(words))
             s.MapRows = s.MapCols = static_cast<std::uint16_t>(side);
@@ -83,8 +79,25 @@ void OpenHeightFile(Frame& frame)
         // Read all of it before storing any: a short file changes nothing.
         const auto bytes = file.read(2 * HeightFileWords(s.MapRows, s.MapCols));
         DecodeHeightFile(bytes, s.HeightMap, s.MapRows, s.MapCols);
+        s.SavedMap = s.HeightMap;
     }
     frame.RefreshViews();
+}
+
+} // namespace
+
+void OpenHeightFile(Frame& frame)
+{
+    // Before the dialog: its effects stand even when the user cancels.
+    frame.BeginOperation();
+    if (const auto path = frame.prompter().chooseFile(LoadDialog))
+        readHeightFile(frame, *path);
+}
+
+void OpenHeightFileNamed(Frame& frame, const std::string& path)
+{
+    frame.BeginOperation();
+    readHeightFile(frame, path);
 }
 
 void SaveHeightFile(Frame& frame)
@@ -92,8 +105,9 @@ void SaveHeightFile(Frame& frame)
     const auto path = frame.prompter().chooseFile(SaveDialog);
     if (!path)
         return;
-    const AppState& s = frame.state();
+    AppState& s = frame.state();
     WriteWholeFile(*path, EncodeHeightFile(s.HeightMap, s.MapRows, s.MapCols));
+    s.SavedMap = s.HeightMap;
 }
 
 } // namespace tolvar

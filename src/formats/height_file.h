@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace tolvar {
@@ -32,6 +33,8 @@ void DecodeHeightFile(std::span<const std::uint8_t> bytes, Grid& map, int rows, 
 // File > Open: replaces the map by a height file; the size follows the
 // file's length. A file too short for the size leaves the map untouched.
 void OpenHeightFile(Frame& frame);
+// The same for a file named on the command line, without the dialog.
+void OpenHeightFileNamed(Frame& frame, const std::string& path);
 // File > Save: writes the map; a failed save leaves the old file intact.
 void SaveHeightFile(Frame& frame);
 

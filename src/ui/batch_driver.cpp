@@ -23,6 +23,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
+#include <map>
 #include <ostream>
 #include <set>
 
@@ -30,7 +31,7 @@ namespace tolvar {
 namespace {
 
 const std::set<std::string> reservedWords{"print", "dialog",   "confirm", "grid",        "shot",
-                                          "press", "dblclick", "history", "history-out", "cancel-after"};
+                                          "press", "dblclick", "history", "history-out", "cancel-after", "answer"};
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
@@ -40,6 +41,8 @@ std::optional<int> millisecondsOf(const std::string& text)
     const int ms = qs(text).toInt(&ok);
     return ok && ms >= 0 ? std::optional(ms) : std::nullopt;
 }
+
+const std::map<std::string, Answer> answerWords{{"yes", Answer::Yes}, {"no", Answer::No}, {"cancel", Answer::Cancel}};
 
 std::string stateWords(bool enabled, bool checked, bool visible)
 {
@@ -75,6 +78,7 @@ const char* BatchDriver::helpText()
            "  NAME               click the menu item or button NAME (Run1, SetRandSeed1, btnUp, ...)\n"
            "  dialog=PATH        answer the next file dialog with PATH (dialog= cancels it)\n"
            "  confirm=ok|cancel  answer the next OK/Cancel box\n"
+           "  answer=yes|no|cancel  answer the next Yes/No/Cancel box\n"
            "  print=NAME         print a box's or label's text, or the state of an item, button or window\n"
            "  grid=PATH          write the 514 x 514 height grid as little-endian 16-bit words\n"
            "  history=PATH       replace the lines of the session history with the lines of a text file\n"
@@ -148,6 +152,8 @@ void BatchDriver::validate(const Step& step) const
         throw UsageError{"nothing named '" + value + "' to print"};
     if (key == "confirm" && value != "ok" && value != "cancel")
         throw UsageError{"confirm takes ok or cancel, not '" + value + "'"};
+    if (key == "answer" && !answerWords.count(value))
+        throw UsageError{"answer takes yes, no or cancel, not '" + value + "'"};
     if ((key == "grid" || key == "history" || key == "history-out") && value.empty())
         throw UsageError{key + " needs a file name"};
     if (key == "shot") {
@@ -174,6 +180,8 @@ void BatchDriver::perform(const Step& step)
         prompter_.queueFile(value.empty() ? std::nullopt : std::optional(value));
     else if (step.key == "confirm")
         prompter_.queueConfirm(value == "ok");
+    else if (step.key == "answer")
+        prompter_.queueAnswer(answerWords.at(value));
     else if (step.key == "grid")
         writeGrid(value);
     else if (step.key == "history")

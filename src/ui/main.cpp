@@ -4,6 +4,7 @@
 #include "ui/style.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char** argv)
 {
@@ -13,5 +14,10 @@ int main(int argc, char** argv)
     tolvar::AppWindows windows(prompter);
     prompter.setParent(&windows.form1());
     QObject::connect(&windows.form1(), &tolvar::TForm1::closed, &app, &QApplication::quit);
+    // "tolvar map.hgt" opens the file once the windows are up, as File > Open does.
+    if (const QStringList arguments = QApplication::arguments(); arguments.size() > 1)
+        QTimer::singleShot(0, &windows.form1(), [&windows, path = arguments.at(1).toStdString()] {
+            windows.form1().openHeightFile(path);
+        });
     return app.exec();
 }

@@ -5,6 +5,7 @@
 #include "core/map_commands.h"
 #include "effects/effect_commands.h"
 #include "formats/format_commands.h"
+#include "formats/height_file.h"
 #include "fractal/run_command.h"
 #include "session/history_window.h"
 #include "session/session_commands.h"
@@ -288,8 +289,35 @@ std::unique_ptr<Progress> TForm1::startProgress(int rows)
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    // A long run is still writing the map; its Cancel comes first.
+    if (inLongRun_ || !mayClose()) {
+        event->ignore();
+        return;
+    }
     QWidget::closeEvent(event);
     emit closed();
+}
+
+bool TForm1::mayClose()
+{
+    if (!MapChangedSinceSaved(frame_.state()))
+        return true;
+    switch (prompter_.ask("Tolvar", "Save changes to the map before closing?")) {
+    case Answer::No:
+        return true;
+    case Answer::Cancel:
+        return false;
+    case Answer::Yes:
+        guarded([this] { SaveHeightFile(frame_); });
+        break;
+    }
+    // A cancelled or failed save leaves the map unsaved.
+    return !MapChangedSinceSaved(frame_.state());
+}
+
+void TForm1::openHeightFile(const std::string& path)
+{
+    guarded([this, &path] { OpenHeightFileNamed(frame_, path); });
 }
 
 // Commands

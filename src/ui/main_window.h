@@ -46,6 +46,8 @@ public:
     bool reachable(const QString& name) const;
     const QHash<QString, QAction*>& items() const { return actions_; }
     const ParameterPanel& panel() const { return *panel_; }
+    // Opens a height file named at start, as File > Open does.
+    void openHeightFile(const std::string& path);
 
     // UiPort
     std::string text(Box box) const override;
@@ -85,6 +87,8 @@ private:
     QAction* requireItem(std::string_view name) const;
     QWidget* viewWidget(ViewWindow window) const;
     void toggleWindow(const char* item, QWidget* window);
+    // False when the user keeps the window open rather than lose a changed map.
+    bool mayClose();
 
     void About1Click();
 

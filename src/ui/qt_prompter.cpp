@@ -16,6 +16,19 @@ bool QtPrompter::confirm(const std::string& title, const std::string& text)
                                  QMessageBox::Ok) == QMessageBox::Ok;
 }
 
+Answer QtPrompter::ask(const std::string& title, const std::string& text)
+{
+    switch (QMessageBox::question(parent_, qs(title), qs(text),
+                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
 std::optional<std::string> QtPrompter::chooseFile(const FileDialog& dialog)
 {
     QFileDialog box(parent_);

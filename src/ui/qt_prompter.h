@@ -12,6 +12,7 @@ public:
     void setParent(QWidget* parent) { parent_ = parent; }
 
     bool confirm(const std::string& title, const std::string& text) override;
+    Answer ask(const std::string& title, const std::string& text) override;
     std::optional<std::string> chooseFile(const FileDialog& dialog) override;
     void showError(const std::string& message) override;
 

@@ -150,3 +150,28 @@ TEST_F(ImportCommands, AFailedImportChangesNothing)
     const std::string missing = (dir / "missing.bmp").string();
     EXPECT_EQ(run(OpenBitmapMasked, missing), "Cannot open file " + missing);
 }
+
+// A file picked by mistake, far larger than any of its kind, is refused
+// before any of it is read; a sparse file costs no disk.
+TEST_F(ImportCommands, AHugeFileIsRefusedUnreadAndChangesNoCell)
+{
+    const auto sparse = [&](std::uintmax_t size) {
+        const std::string path = file("big", "");
+        std::filesystem::resize_file(path, size);
+        return path;
+    };
+    const std::tuple<Command, std::uintmax_t, std::string> cases[] = {
+        {OpenUsgsDemFile, 3ull << 30, "The file is 3221225472 bytes; a USGS DEM file can be at most 64 MiB"},
+        {OpenTextHeightFile, 3ull << 30, "The file is 3221225472 bytes; a text height file can be at most 16 MiB"},
+        {OpenBitmapAveraged, 3ull << 30, "The file is 3221225472 bytes; a bitmap file can be at most 64 MiB"},
+        {OpenBatchFile, 3ull << 30, "The file is 3221225472 bytes; a Fractint batch file can be at most 16 MiB"},
+        {OpenTextHeightFile, 16777217, "The file is 16777217 bytes; a text height file can be at most 16 MiB"},
+    };
+    const Grid before = map();
+    for (const auto& [command, size, message] : cases) {
+        EXPECT_EQ(run(command, sparse(size)), message);
+        EXPECT_EQ(map(), before) << message;
+    }
+    // At the limit itself the file is read, and its zero bytes are no heights.
+    EXPECT_FALSE(run(OpenTextHeightFile, sparse(16777216)).starts_with("The file is"));
+}
