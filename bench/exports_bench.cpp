@@ -79,9 +79,9 @@ const int registered = [] {
     std::filesystem::create_directories(dir);
     // Saves first: each open reads the file its save wrote.
     const std::pair<std::string_view, const char*> runs[] = {
-        {"SaveBitmap1", "map.png"},        {"SaveBitmap1", "map.bmp"},     {"SaveBinaryFile1", "map.r16"},
-        {"SaveTXTFile1", "map.txt"},       {"SaveSession1", "session.txt"}, {"OpenPngHeight1", "map.png"},
-        {"OpenBinaryFile1", "map.r16"},    {"OpenSession1", "session.txt"},
+        {"SaveBitmap1", "map.png"},     {"SaveBitmap1", "map.bmp"},      {"SaveBinaryFile1", "map.r16"},
+        {"SaveTXTFile1", "map.txt"},    {"SaveSession1", "session.txt"}, {"OpenPngHeight1", "map.png"},
+        {"OpenBinaryFile1", "map.r16"}, {"OpenSession1", "session.txt"},
     };
     for (const auto& [item, name] : runs) {
         const std::string label = std::string(item) + "/" + name;

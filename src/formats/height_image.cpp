@@ -17,14 +17,22 @@
 namespace tolvar {
 namespace {
 
-constexpr FileDialog SaveDialog{"dlgSaveBitmap", "png", "16-bit PNG Height Maps", "*.png", true, "bmp",
-                                "8-bit BMP Previews"};
+constexpr FileDialog SaveDialog{.name = "dlgSaveBitmap",
+                                .defaultExtension = "png",
+                                .filterName = "16-bit PNG Height Maps",
+                                .filterPattern = "*.png",
+                                .save = true,
+                                .otherExtension = "bmp",
+                                .otherFilterName = "8-bit BMP Previews"};
 constexpr FileDialog OpenDialog{"dlgOpenPngHeight", "png", "PNG Height Maps", "*.png", false};
 
 constexpr int LowestImage = 2;
 constexpr int HighestImage = 512;
 
-std::uint16_t* wordsOf(QImage& image, int y) { return reinterpret_cast<std::uint16_t*>(image.scanLine(y)); }
+std::uint16_t* wordsOf(QImage& image, int y)
+{
+    return reinterpret_cast<std::uint16_t*>(image.scanLine(y));
+}
 
 const std::uint16_t* wordsOf(const QImage& image, int y)
 {
@@ -100,7 +108,8 @@ QImage HeightPreview8(const Grid& map, int rows, int cols)
 
 QImage DecodePngHeights(std::span<const std::uint8_t> file)
 {
-    QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(file.data()), static_cast<qsizetype>(file.size()));
+    QByteArray data =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(file.data()), static_cast<qsizetype>(file.size()));
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "png");
@@ -141,8 +150,8 @@ void SaveBitmap(Frame& frame)
         return;
     const std::string extension = lowerExtension(*path);
     if (extension != ".png" && extension != ".bmp")
-        throw Error(formatMessage("Bitmaps are saved as .png (16-bit heights) or .bmp (8-bit preview), not as %s",
-                                  *path));
+        throw Error(
+            formatMessage("Bitmaps are saved as .png (16-bit heights) or .bmp (8-bit preview), not as %s", *path));
     WriteWholeFile(*path, extension == ".png" ? encoded(HeightImage16(s.HeightMap, s.MapRows, s.MapCols), "PNG")
                                               : encoded(HeightPreview8(s.HeightMap, s.MapRows, s.MapCols), "BMP"));
 }

@@ -51,7 +51,8 @@ void DecodeRawHeights(std::span<const std::uint8_t> bytes, RawLayout layout, Gri
 {
     assert(bytes.size() == 2 * static_cast<std::size_t>(layout.stride) * static_cast<std::size_t>(layout.stride));
     for (int y = 0; y < layout.side; ++y) {
-        const std::uint8_t* word = bytes.data() + 2 * static_cast<std::size_t>(y) * static_cast<std::size_t>(layout.stride);
+        const std::uint8_t* word =
+            bytes.data() + 2 * static_cast<std::size_t>(y) * static_cast<std::size_t>(layout.stride);
         Height* row = map.row(layout.side - y);
         for (int x = 0; x < layout.side; ++x, word += 2)
             row[x + 1] = NarrowWord(static_cast<std::uint16_t>(word[0] | word[1] << 8));

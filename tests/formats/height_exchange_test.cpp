@@ -118,10 +118,10 @@ TEST_F(HeightExchange, FilesOfOtherToolsOpenWithHandWorkedHeights)
     ASSERT_EQ(run(OpenBinaryFile, file("engine.raw", raw)), "");
     EXPECT_EQ(state().MapRows, 128);
     // Word (y, x) = (7919 y + 104729 x + 31 x y) mod 65536, by hand:
-    EXPECT_EQ(map()(128, 1), 0);            // (0, 0): 0
-    EXPECT_EQ(map()(128, 2), 2449);         // (0, 1): 104729 - 65536 = 39193
-    EXPECT_EQ(map()(127, 1), 494);          // (1, 0): 7919
-    EXPECT_EQ(map()(1, 128), 3793);         // (127, 127): 14806295 mod 65536 = 60695
+    EXPECT_EQ(map()(128, 1), 0);    // (0, 0): 0
+    EXPECT_EQ(map()(128, 2), 2449); // (0, 1): 104729 - 65536 = 39193
+    EXPECT_EQ(map()(127, 1), 494);  // (1, 0): 7919
+    EXPECT_EQ(map()(1, 128), 3793); // (127, 127): 14806295 mod 65536 = 60695
     EXPECT_EQ(map()(1, 129), irregularHeight(1, 129, 8)) << "the last column is dropped";
     EXPECT_EQ(map()(0, 1), irregularHeight(0, 1, 8)) << "the last row is dropped";
 }
@@ -140,8 +140,10 @@ TEST_F(HeightExchange, BadFilesChangeNothing)
         {OpenBinaryFile, std::string(2 * 100 * 100, '\1'), "The file is 20000 bytes long; " + sizes},
         {OpenPngHeightMap, png.substr(0, png.size() - 40), "PNG image is not valid"},
         {OpenPngHeightMap, readAll(std::string(TOLVAR_TEST_DATA) + "/bmpsuite/g/rgb24.bmp"), "PNG image is not valid"},
-        {OpenPngHeightMap, readAll((data / "flat.png").string()), "The image is 1 pixels high; images from 2 to 512 pixels high can be opened"},
-        {OpenPngHeightMap, readAll((data / "tall.png").string()), "The image is 513 pixels high; images from 2 to 512 pixels high can be opened"},
+        {OpenPngHeightMap, readAll((data / "flat.png").string()),
+         "The image is 1 pixels high; images from 2 to 512 pixels high can be opened"},
+        {OpenPngHeightMap, readAll((data / "tall.png").string()),
+         "The image is 513 pixels high; images from 2 to 512 pixels high can be opened"},
     };
     useMap(256, 21);
     const Grid before = map();
@@ -156,5 +158,6 @@ TEST_F(HeightExchange, BadFilesChangeNothing)
     EXPECT_EQ(run(SaveBinaryFile, (dir / "100.r16").string()), "The map is 100 x 100; " + sizes);
     prompter = ScriptedPrompter(); // refused before its dialog
     EXPECT_EQ(run(SaveBitmap, (dir / "map.jpg").string()),
-              "Bitmaps are saved as .png (16-bit heights) or .bmp (8-bit preview), not as " + (dir / "map.jpg").string());
+              "Bitmaps are saved as .png (16-bit heights) or .bmp (8-bit preview), not as " +
+                  (dir / "map.jpg").string());
 }

@@ -13,7 +13,8 @@ std::string recordsOf(const std::string& text)
 {
     try {
         std::string shown;
-        for (const std::string& record : ReadSessionRecords({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}))
+        for (const std::string& record :
+             ReadSessionRecords({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}))
             shown += "[" + record + "]";
         return shown;
     } catch (const Error& e) {
