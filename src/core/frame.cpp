@@ -11,13 +11,15 @@ namespace {
 
 constexpr std::array operationItems{"UndoZ1", "View1", "Store1", "Retrieve1"};
 constexpr std::array viewButtons{"btnUp", "btnDown", "btnLeft", "btnRight", "btnRotLeft", "btnRotRight"};
+// The items that save the map in use.
+constexpr std::array saveItems{"Save1", "SaveBitmap1", "SaveTXTFile1", "SaveBinaryFile1"};
 
 // Every control BeginOperation enables.
 std::vector<const char*> enabledByOperation()
 {
     std::vector<const char*> controls(operationItems.begin(), operationItems.end());
     controls.insert(controls.end(), viewButtons.begin(), viewButtons.end());
-    controls.push_back("Save1");
+    controls.insert(controls.end(), saveItems.begin(), saveItems.end());
     return controls;
 }
 
@@ -53,7 +55,8 @@ void Frame::BeginOperation()
     ui_.newOverheadBitmap();
 
     ui_.setBoxEnabled(Box::cboHeight, false);
-    ui_.setEnabled("Save1", true);
+    for (const char* item : saveItems)
+        ui_.setEnabled(item, true);
 
     readParameters();
     takeSnapshot();

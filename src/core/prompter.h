@@ -12,6 +12,9 @@ struct FileDialog {
     std::string_view filterName;
     std::string_view filterPattern;
     bool save = false;
+    // A second filter the user may pick instead, with its own extension.
+    std::string_view otherExtension = {};
+    std::string_view otherFilterName = {};
 };
 
 enum class Answer { Yes, No, Cancel };

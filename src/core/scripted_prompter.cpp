@@ -33,8 +33,12 @@ Answer ScriptedPrompter::ask(const std::string& title, const std::string& text)
 
 std::optional<std::string> ScriptedPrompter::chooseFile(const FileDialog& dialog)
 {
-    asked_.push_back(std::string(dialog.name) + (dialog.save ? ": save " : ": open ") + std::string(dialog.filterName) +
-                     "|" + std::string(dialog.filterPattern) + ", default " + std::string(dialog.defaultExtension));
+    std::string question = std::string(dialog.name) + (dialog.save ? ": save " : ": open ") +
+                           std::string(dialog.filterName) + "|" + std::string(dialog.filterPattern) + ", default " +
+                           std::string(dialog.defaultExtension);
+    if (!dialog.otherFilterName.empty())
+        question += "; or " + std::string(dialog.otherFilterName) + "|*." + std::string(dialog.otherExtension);
+    asked_.push_back(question);
     if (files_.empty()) {
         unanswered_ = "the file dialog " + std::string(dialog.name);
         return std::nullopt;

@@ -61,6 +61,8 @@ public:
     virtual void appendHistory(const std::string& line) = 0;
     // The lines of the session history as they stand, edits included.
     virtual std::vector<std::string> historyLines() const = 0;
+    // Replaces the session history by these lines.
+    virtual void replaceHistory(const std::vector<std::string>& lines) = 0;
     virtual void setBusyCursor(bool busy) = 0;
     // The progress of a command of `rows` rows. It shows itself only once
     // the command has run for a second.

@@ -3,6 +3,8 @@
 #include "formats/bitmap_import.h"
 #include "formats/fractint_batch.h"
 #include "formats/height_file.h"
+#include "formats/height_image.h"
+#include "formats/raw_heights.h"
 #include "formats/text_heights.h"
 #include "formats/usgs_dem.h"
 #include "formats/vistapro_dem.h"
@@ -13,7 +15,7 @@ namespace tolvar {
 
 CommandTable FormatCommands()
 {
-    static constexpr std::array<Command, 9> table{{
+    static constexpr std::array<Command, 14> table{{
         {"Open1", OpenHeightFile},
         {"Save1", SaveHeightFile},
         {"OpenHistory1", OpenBatchFile},
@@ -23,6 +25,11 @@ CommandTable FormatCommands()
         {"OpenDEMFile1", OpenUsgsDemFile},
         {"SaveDEMFile1", OpenVistaproDemFile},
         {"OpenTXTFile1", OpenTextHeightFile},
+        {"SaveTXTFile1", SaveTextHeightFile},
+        {"SaveBitmap1", SaveBitmap},
+        {"OpenPngHeight1", OpenPngHeightMap},
+        {"OpenBinaryFile1", OpenBinaryFile},
+        {"SaveBinaryFile1", SaveBinaryFile},
     }};
     return table;
 }

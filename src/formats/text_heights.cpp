@@ -14,6 +14,7 @@ namespace {
 constexpr int Side = 257;
 
 constexpr FileDialog TextDialog{"dlgOpenTXTFile", "", "Text Files", "*.txt", false};
+constexpr FileDialog SaveDialog{"dlgSaveTXTFile", "txt", "Text Files", "*.txt", true};
 
 bool isDigit(std::uint8_t c)
 {
@@ -53,6 +54,18 @@ void DecodeTextHeights(std::span<const std::uint8_t> text, std::int32_t steepnes
             map(r, c) = static_cast<Height>((std::int64_t{numbers.next()} * steepness) & 0x0FFF);
 }
 
+std::string EncodeTextHeights(const Grid& map)
+{
+    std::string text;
+    text.reserve(Side * Side * 5);
+    for (int r = 1; r <= Side; ++r)
+        for (int c = 1; c <= Side; ++c) {
+            text += std::to_string(map(r, c) & 0x0FFF);
+            text += c < Side ? ' ' : '\n';
+        }
+    return text;
+}
+
 void OpenTextHeightFile(Frame& frame)
 {
     // The size and the prologue come before the dialog and stand when the
@@ -66,6 +79,15 @@ void OpenTextHeightFile(Frame& frame)
     const std::int32_t steepness = frame.state().params.Steepness;
     ImportIntoMap(frame.state().HeightMap, [&](Grid& map) { DecodeTextHeights(bytes, steepness, map); });
     frame.RefreshViews();
+}
+
+void SaveTextHeightFile(Frame& frame)
+{
+    const auto path = frame.prompter().chooseFile(SaveDialog);
+    if (!path)
+        return;
+    const std::string text = EncodeTextHeights(frame.state().HeightMap);
+    WriteWholeFile(*path, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
 }
 
 } // namespace tolvar

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 
 namespace tolvar {
 
@@ -18,8 +19,15 @@ class Frame;
 // conversion error for a run of digits beyond the 32-bit range.
 void DecodeTextHeights(std::span<const std::uint8_t> text, std::int32_t steepness, Grid& map);
 
+// Rows 1..257 as 257 lines of 257 numbers, each a cell's low 12 bits, every
+// line ending in a line break: what DecodeTextHeights reads back with
+// steepness 1.
+std::string EncodeTextHeights(const Grid& map);
+
 // File > TXT File > Open TXT File: always a 256 x 256 map. A failed import
 // changes no cell.
 void OpenTextHeightFile(Frame& frame);
+// File > TXT File > Save TXT File.
+void SaveTextHeightFile(Frame& frame);
 
 } // namespace tolvar

@@ -3,6 +3,9 @@
 #include <QCloseEvent>
 #include <QPalette>
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 
 namespace tolvar {
 
@@ -24,7 +27,19 @@ TfrmHistory::TfrmHistory(QWidget* parent) : QWidget(parent, Qt::Window), mmoHist
     mmoHistory_->setLineWrapMode(QPlainTextEdit::NoWrap);
 }
 
-void TfrmHistory::appendLine(const QString& line) { mmoHistory_->appendPlainText(line); }
+void TfrmHistory::appendLine(const QString& line)
+{
+    // Text that ends in a line break has an empty last line, which is no
+    // record of its own: the new line fills it.
+    QTextDocument* document = mmoHistory_->document();
+    if (document->blockCount() > 1 && document->lastBlock().text().isEmpty()) {
+        QTextCursor end(document);
+        end.movePosition(QTextCursor::End);
+        end.insertText(line);
+    } else {
+        mmoHistory_->appendPlainText(line);
+    }
+}
 
 std::vector<std::string> TfrmHistory::lines() const
 {

@@ -2,6 +2,7 @@
 
 #include "core/frame.h"
 #include "session/replay_session.h"
+#include "session/session_file.h"
 
 #include <array>
 
@@ -15,9 +16,11 @@ void ToggleSessionLogging(Frame& frame)
 
 CommandTable SessionCommands()
 {
-    static constexpr std::array<Command, 2> table{{
+    static constexpr std::array<Command, 4> table{{
         {"SessionLogging1", ToggleSessionLogging},
         {"Rerun1", ReplaySession},
+        {"OpenSession1", OpenSessionFile},
+        {"SaveSession1", SaveSessionFile},
     }};
     return table;
 }

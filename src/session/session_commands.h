@@ -10,7 +10,7 @@ class Frame;
 // whether commands write their history lines.
 void ToggleSessionLogging(Frame& frame);
 
-// SessionLogging1 and Rerun1.
+// SessionLogging1, Rerun1 and the session file items.
 CommandTable SessionCommands();
 
 } // namespace tolvar

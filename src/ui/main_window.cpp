@@ -271,6 +271,14 @@ void TForm1::appendHistory(const std::string& line) { windows_.history->appendLi
 
 std::vector<std::string> TForm1::historyLines() const { return windows_.history->lines(); }
 
+void TForm1::replaceHistory(const std::vector<std::string>& lines)
+{
+    QStringList texts;
+    for (const std::string& line : lines)
+        texts << QString::fromStdString(line);
+    windows_.history->setText(texts.join('\n'));
+}
+
 void TForm1::setBusyCursor(bool busy)
 {
     for (QWidget* window : {static_cast<QWidget*>(this), static_cast<QWidget*>(windows_.display),

@@ -62,6 +62,7 @@ public:
     void setPointInfo(const std::string& text) override;
     void appendHistory(const std::string& line) override;
     std::vector<std::string> historyLines() const override;
+    void replaceHistory(const std::vector<std::string>& lines) override;
     void setBusyCursor(bool busy) override;
     bool isBoxEnabled(Box box) const override;
     bool isEnabled(std::string_view control) const override;

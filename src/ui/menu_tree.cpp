@@ -22,7 +22,11 @@ std::vector<E> fileMenu()
         {"&Save", "Save1", Off},
         Separator,
         {"Open @&BatchFile", "OpenHistory1"},
-        {"Binary File", "BinaryFile1", 0, "", {{"Open Binary File", "OpenBinaryFile1"}}},
+        {"Binary File",
+         "BinaryFile1",
+         0,
+         "",
+         {{"Open Binary File", "OpenBinaryFile1"}, {"Save Binary File", "SaveBinaryFile1", Off}}},
         {"Bitmap",
          "Bitmap1",
          0,
@@ -37,6 +41,7 @@ std::vector<E> fileMenu()
                   {"&Divided", "OpenBitmapDivided1"},
                   {"&Masked", "OpenBitmap1"},
               }},
+             {"Open &PNG Height Map", "OpenPngHeight1"},
              {"Sa&ve Bitmap", "SaveBitmap1", Off},
          }},
         {"DEM File",
@@ -220,8 +225,8 @@ std::vector<E> sessionMenu()
         Separator,
         {"View Session &History", "History1", Tick},
         Separator,
-        {"Open Session File", "OpenSession1", Off},
-        {"Save Session File", "SaveSession1", Off},
+        {"Open Session File", "OpenSession1"},
+        {"Save Session File", "SaveSession1"},
     };
 }
 

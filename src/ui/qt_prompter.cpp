@@ -39,6 +39,14 @@ std::optional<std::string> QtPrompter::chooseFile(const FileDialog& dialog)
     box.setDefaultSuffix(qs(dialog.defaultExtension));
     if (!dialog.filterName.empty())
         box.setNameFilter(qs(dialog.filterName) + " (" + qs(dialog.filterPattern) + ")");
+    if (!dialog.otherFilterName.empty()) {
+        const QString other = qs(dialog.otherFilterName) + " (*." + qs(dialog.otherExtension) + ")";
+        box.setNameFilters(box.nameFilters() << other);
+        // A name typed without an extension takes the chosen filter's.
+        QObject::connect(&box, &QFileDialog::filterSelected, &box, [&box, &dialog, other](const QString& filter) {
+            box.setDefaultSuffix(qs(filter == other ? dialog.otherExtension : dialog.defaultExtension));
+        });
+    }
     if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty())
         return std::nullopt;
     return box.selectedFiles().first().toStdString();

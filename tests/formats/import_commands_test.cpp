@@ -1,5 +1,7 @@
 #include "formats/bitmap_import.h"
 #include "formats/fractint_batch.h"
+#include "formats/height_image.h"
+#include "formats/raw_heights.h"
 #include "formats/text_heights.h"
 #include "formats/usgs_dem.h"
 #include "formats/vistapro_dem.h"
@@ -63,6 +65,8 @@ TEST_F(ImportCommands, EachAsksItsDialogAndCancellingChangesNoCell)
         {OpenBitmapDivided, "dlgOpenBitmap: open Bitmaps|*.bmp, default bmp", false, "1280"},
         {OpenBitmapMasked, "dlgOpenBitmap: open Bitmaps|*.bmp, default bmp", false, "1280"},
         {OpenBatchFile, "dlgOpenBatch: open Fractint @Batch File|*.par, default par", false, "1280"},
+        {OpenPngHeightMap, "dlgOpenPngHeight: open PNG Height Maps|*.png, default png", false, "1280"},
+        {OpenBinaryFile, "dlgOpenBinaryFile: open Raw 16-bit Height Files|*.r16 *.raw, default r16", false, "1280"},
     };
     const Grid before = map();
     for (const auto& [command, dialog, prologueFirst, size] : cases) {
@@ -83,7 +87,8 @@ TEST_F(ImportCommands, AReadOnlyFileImports)
     const std::tuple<Command, std::string, BoxTexts> cases[] = {
         {OpenUsgsDemFile, usgsDem(dem), map4},        {OpenVistaproDemFile, std::string(VistaproFileBytes, 'x'), {}},
         {OpenTextHeightFile, numbers(257 * 257), {}}, {OpenBitmapMasked, picture(3, 2), {}},
-        {OpenBatchFile, "corners=1/2/3/4", {}},
+        {OpenBatchFile, "corners=1/2/3/4", {}},       {OpenPngHeightMap, picture(3, 2, "PNG"), {}},
+        {OpenBinaryFile, std::string(2 * 128 * 128, 'x'), {}},
     };
     for (const auto& [command, contents, boxes] : cases) {
         useBoxes(boxes);

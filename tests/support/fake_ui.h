@@ -54,6 +54,7 @@ public:
     }
     void appendHistory(const std::string& line) override { history.push_back(line); }
     std::vector<std::string> historyLines() const override { return history; }
+    void replaceHistory(const std::vector<std::string>& lines) override { history = lines; }
     void setBusyCursor(bool on) override
     {
         busy = on;

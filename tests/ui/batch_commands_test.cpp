@@ -4,6 +4,7 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -182,4 +183,23 @@ TEST_F(BatchCommands, EveryImportRunsFromItsItem)
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "labMapInfo=Max = 514  Min = 514  Avg = 514\nlabMapInfo=Max = 9  Min = 9  Avg = 9\n"
                      "cboHeight=2560\ncboHeight=640\nediReal=-2.5\nediImaginary=-1.5\ncboMagnify=3\n");
+}
+
+// The three saves come alive with Save; what each image or raw save writes,
+// its open reads back into a cleared map, the whole grid alike.
+TEST_F(BatchCommands, TheExchangeFormatsSaveAndOpenThroughTheirItems)
+{
+    const auto r = runBatch({"print=SaveBitmap1", "Julia1", "Run1", "print=SaveBinaryFile1", "grid=run.raw",
+                             "dialog=map.png", "SaveBitmap1", "dialog=map.r16", "SaveBinaryFile1", "dialog=map.txt",
+                             "SaveTXTFile1", "confirm=ok", "New1", "dialog=map.png", "OpenPngHeight1", "grid=png.raw",
+                             "confirm=ok", "New1", "dialog=map.r16", "OpenBinaryFile1", "grid=r16.raw"},
+                            dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "SaveBitmap1=disabled unchecked visible\nSaveBinaryFile1=enabled unchecked visible\n");
+    EXPECT_NE(readFile(dir + "/run.raw"), gridWith(128, 0));
+    EXPECT_TRUE(readFile(dir + "/png.raw") == readFile(dir + "/run.raw"));
+    EXPECT_TRUE(readFile(dir + "/r16.raw") == readFile(dir + "/run.raw"));
+    const std::string text = readFile(dir + "/map.txt");
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 257);
+    EXPECT_EQ(text.back(), '\n');
 }

@@ -42,3 +42,21 @@ TEST(BatchSession, ALoggedCircleRunIsReplayedInAnotherProgram)
     EXPECT_EQ(runBatch({"history=" + dir + "/missing.txt"}).err, "error: File not found\n");
     std::filesystem::remove_all(dir);
 }
+
+// A history ending in a line break has no empty record: the next logged line
+// fills its last line, Save writes the records, Open after OK reads them back.
+TEST(BatchSession, LoggingAfterAFinalLineBreakAndSessionFilesAgreeOnRecords)
+{
+    const std::string dir = tolvar::testing::scratchDirectory();
+    std::ofstream(dir + "/typed.txt", std::ios::binary) << "Crc=15,70,9\r\nCrc=5,120,40\r\n";
+    std::ofstream(dir + "/other.txt", std::ios::binary) << "Run\rItr=7";
+    const auto r = runBatch({"history=typed.txt", "SessionLogging1", "Smooth1", "history-out=logged.txt",
+                             "dialog=saved.txt", "SaveSession1", "confirm=cancel", "OpenSession1", "confirm=ok",
+                             "dialog=other.txt", "OpenSession1", "Smooth1", "history-out=opened.txt"},
+                            dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(readFile(dir + "/logged.txt"), "Crc=15,70,9\nCrc=5,120,40\nSmz\n");
+    EXPECT_EQ(readFile(dir + "/saved.txt"), "Crc=15,70,9\nCrc=5,120,40\nSmz\n");
+    EXPECT_EQ(readFile(dir + "/opened.txt"), "Run\nItr=7\nSmz\n");
+    std::filesystem::remove_all(dir);
+}

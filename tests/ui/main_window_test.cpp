@@ -68,9 +68,11 @@ TEST_F(WindowTest, TheStartStateOfTheMenusFollowsTheDesign)
     for (const char* name : {"Circle1", "Mountains1", "Julia1", "JuliaBrot1", "MandelHigh1", "Wireframe2", "N640",
                              "N320", "Black1", "Contour1", "Contour2", "Toolbox1", "SessionLogging1", "History1"})
         EXPECT_FALSE(item(name)->isChecked()) << name;
-    for (const char* name : {"Toolbox1", "SaveBitmap1", "SaveTXTFile1", "RainRivers1", "Thermal1", "EarthQuake2",
-                             "Tile1", "Filled1", "OpenSession1", "SaveSession1"})
+    for (const char* name : {"Toolbox1", "SaveBitmap1", "SaveTXTFile1", "SaveBinaryFile1", "RainRivers1", "Thermal1",
+                             "EarthQuake2", "Tile1", "Filled1"})
         EXPECT_FALSE(itemEnabled(item(name))) << name;
+    for (const char* name : {"OpenPngHeight1", "OpenBinaryFile1", "OpenSession1", "SaveSession1"})
+        EXPECT_TRUE(form().reachable(name)) << name;
     EXPECT_FALSE(item("Shift1")->isVisible());
     EXPECT_TRUE(itemEnabled(item("Shift1")));
     // The Session menu is open to the user, its logging off until chosen.
@@ -106,7 +108,7 @@ TEST_F(WindowTest, EveryMenuItemHasAUniqueDesignName)
     EXPECT_FALSE(names.contains(QString()));
     EXPECT_EQ(QSet<QString>(names.begin(), names.end()).size(), names.size());
     EXPECT_EQ(names.size(), form().items().size());
-    EXPECT_EQ(names.size(), 117);
+    EXPECT_EQ(names.size(), 119);
 }
 
 TEST_F(WindowTest, EveryVisibleTopLevelMenuFitsOnARowOfTheBar)
