@@ -62,9 +62,10 @@ public:
     // The lines of the session history as they stand, edits included.
     virtual std::vector<std::string> historyLines() const = 0;
     virtual void setBusyCursor(bool busy) = 0;
-    // The progress of a command of `rows` rows. It shows itself only once
-    // the command has run for a second.
-    virtual std::unique_ptr<Progress> startProgress(int rows) = 0;
+    // The progress of a command of `steps` steps, in a window titled
+    // `title` that counts them as "<stepName> 5 of 512". It shows itself
+    // only once the command has run for a second.
+    virtual std::unique_ptr<Progress> startProgress(int steps, std::string_view title, std::string_view stepName) = 0;
 };
 
 } // namespace tolvar

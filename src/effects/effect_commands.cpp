@@ -8,6 +8,7 @@
 #include "effects/shift_map.h"
 #include "effects/showers.h"
 #include "effects/stored_map.h"
+#include "effects/tile.h"
 #include "effects/volcano.h"
 
 namespace tolvar {
@@ -29,6 +30,12 @@ CommandTable EffectCommands()
         {"BottomToTop1", FoldBTHorizontal1Click},
         {"RotLeft1", RotLeft1Click},
         {"RotRight1", RotRight1Click},
+        {"Rotate2", Rotate2Click},
+        {"BottomToTop2", BottomToTop2Click},
+        {"TopToBottom2", TopToBottom2Click},
+        {"LeftToRight2", LeftToRight2Click},
+        {"RightToLeft2", RightToLeft2Click},
+        {"N1", N1Click},
         {"Left1", Left1Click},
         {"Right1", Right1Click},
         {"Up1", Up1Click},
@@ -49,6 +56,7 @@ CommandTable EffectCommands()
         {"Angled1", Angled1Click},
         {"Volcano1", Volcano1Click},
         {"Earthquake1", Earthquake1Click},
+        {"EarthQuake2", EarthQuake2Click},
         {"Plateaus1", Plateaus1Click},
         {"Canyon1", Canyon1Click},
         {"River1", River1Click},

@@ -148,7 +148,7 @@ std::vector<E> specialMenu()
          {{"&Left", "Left1"}, {"&Right", "Right1"}, {"&Up", "Up1"}, {"&Down", "Down1"}}},
         {"&Tile",
          "Tile1",
-         Off,
+         0,
          "",
          {
              {"&Rotate", "Rotate2"},
@@ -161,7 +161,7 @@ std::vector<E> specialMenu()
                   {"&Top To Bottom", "TopToBottom2"},
                   {"&Left To Right", "LeftToRight2"},
                   {"&Right To Left", "RightToLeft2"},
-                  {"", "N1"},
+                  {"&Both Ways", "N1"},
               }},
          }},
     };
@@ -195,7 +195,7 @@ std::vector<E> effectsMenu()
          {
              {"Canyon", "Canyon1"},
              {"Eart&hquake (Height)", "Earthquake1"},
-             {"&EarthQuake (Shear)", "EarthQuake2", Off},
+             {"&EarthQuake (Shear)", "EarthQuake2"},
              {"&Plateau", "Plateaus1"},
              {"&Volcano", "Volcano1"},
          }},

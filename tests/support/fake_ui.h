@@ -62,7 +62,7 @@ public:
 
     // Cancel is pressed at the first progress poll that finds step
     // cancelAtStep reached; every poll's step is kept in progressPolls.
-    std::unique_ptr<Progress> startProgress(int) override
+    std::unique_ptr<Progress> startProgress(int, std::string_view title, std::string_view) override
     {
         struct Polls : Progress {
             explicit Polls(FakeUi& ui) : ui(ui) {}
@@ -74,6 +74,7 @@ public:
             FakeUi& ui;
         };
         progressPolls.clear();
+        progressTitle = title;
         return std::make_unique<Polls>(*this);
     }
 
@@ -100,6 +101,7 @@ public:
     bool busy = false;
     std::optional<int> cancelAtStep;
     std::vector<int> progressPolls;
+    std::string progressTitle;
 };
 
 } // namespace tolvar::testing

@@ -68,9 +68,11 @@ TEST_F(WindowTest, TheStartStateOfTheMenusFollowsTheDesign)
     for (const char* name : {"Circle1", "Mountains1", "Julia1", "JuliaBrot1", "MandelHigh1", "Wireframe2", "N640",
                              "N320", "Black1", "Contour1", "Contour2", "Toolbox1", "SessionLogging1", "History1"})
         EXPECT_FALSE(item(name)->isChecked()) << name;
-    for (const char* name : {"Toolbox1", "SaveBitmap1", "SaveTXTFile1", "RainRivers1", "Thermal1", "EarthQuake2",
-                             "Tile1", "Filled1", "OpenSession1", "SaveSession1"})
+    for (const char* name : {"Toolbox1", "SaveBitmap1", "SaveTXTFile1", "Filled1", "OpenSession1", "SaveSession1"})
         EXPECT_FALSE(itemEnabled(item(name))) << name;
+    for (const char* name : {"RainRivers1", "Thermal1", "EarthQuake2", "Tile1", "Rotate2", "N1"})
+        EXPECT_TRUE(itemEnabled(item(name))) << name;
+    EXPECT_EQ(item("N1")->text(), "&Both Ways");
     EXPECT_FALSE(item("Shift1")->isVisible());
     EXPECT_TRUE(itemEnabled(item("Shift1")));
     // The Session menu is open to the user, its logging off until chosen.
