@@ -3,11 +3,13 @@
 #include "effects/boundary.h"
 #include "effects/earthquake.h"
 #include "effects/height_filters.h"
+#include "effects/rain_rivers.h"
 #include "effects/reflect_rotate.h"
 #include "effects/river_walk.h"
 #include "effects/shift_map.h"
 #include "effects/showers.h"
 #include "effects/stored_map.h"
+#include "effects/thermal.h"
 #include "effects/tile.h"
 #include "effects/volcano.h"
 
@@ -18,6 +20,8 @@ CommandTable EffectCommands()
     static constexpr Command table[] = {
         {"Smooth1", Smooth1Click},
         {"Wind1", Wind1Click},
+        {"Thermal1", Thermal1Click},
+        {"RainRivers1", RainRivers1Click},
         {"Invert1", Invert1Click},
         {"Increase1", Increase1Click},
         {"Reduce1", Reduce1Click},

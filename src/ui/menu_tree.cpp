@@ -176,7 +176,7 @@ std::vector<E> effectsMenu()
          "Erosion1",
          0,
          "",
-         {{"&Rain/Rivers", "RainRivers1", Off}, {"&Thermal", "Thermal1", Off}, {"&Wind", "Wind1"}}},
+         {{"&Rain/Rivers", "RainRivers1"}, {"&Thermal", "Thermal1"}, {"&Wind", "Wind1"}}},
         {"Meteors",
          "Meteors1",
          0,
