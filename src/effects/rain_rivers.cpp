@@ -27,27 +27,33 @@ constexpr std::int32_t DropletsPerBailOut = 100;
 constexpr std::int32_t MaxBailOut = 100000;
 constexpr std::int32_t MaxStrength = 100;
 
-// The cells within BrushRadius of a point, weighted by their nearness; the
-// weights add up to 1.
+// The cells within BrushRadius of a point, weighted by their nearness, as
+// one run of cells per row; the weights add up to 1.
 struct Brush {
-    struct Cell {
-        int dx;
+    struct Run {
         int dy;
-        double weight;
+        int firstDx;
+        std::vector<double> weights;
     };
-    std::vector<Cell> cells;
+    std::vector<Run> runs;
 
     Brush()
     {
         double sum = 0;
-        for (int dy = -BrushRadius; dy <= BrushRadius; ++dy)
+        for (int dy = -BrushRadius; dy <= BrushRadius; ++dy) {
+            Run run{dy, 0, {}};
             for (int dx = -BrushRadius; dx <= BrushRadius; ++dx)
                 if (const double d = std::sqrt(dx * dx + dy * dy); d < BrushRadius) {
-                    cells.push_back({dx, dy, BrushRadius - d});
+                    if (run.weights.empty())
+                        run.firstDx = dx;
+                    run.weights.push_back(BrushRadius - d);
                     sum += BrushRadius - d;
                 }
-        for (Cell& cell : cells)
-            cell.weight /= sum;
+            runs.push_back(run);
+        }
+        for (Run& run : runs)
+            for (double& weight : run.weights)
+                weight /= sum;
     }
 };
 
@@ -173,21 +179,30 @@ private:
     }
 
     // Taken over the brush round the cell, never below 0; what was taken.
+    // Each run of the brush is summed on its own, so that the runs' sums
+    // can be worked out side by side.
     double erode(double x, double y, double amount)
     {
         const int cx = static_cast<int>(x);
         const int cy = static_cast<int>(y);
         const int n = terrain_.side();
         double taken = 0;
-        for (const Brush::Cell& cell : brush_.cells) {
-            const int bx = cx + cell.dx;
-            const int by = cy + cell.dy;
-            if (bx < 0 || by < 0 || bx >= n || by >= n)
+        for (const Brush::Run& run : brush_.runs) {
+            const int by = cy + run.dy;
+            if (by < 0 || by >= n)
                 continue;
-            double& h = terrain_.at(bx, by);
-            const double part = std::min(h, amount * cell.weight);
-            h -= part;
-            taken += part;
+            const int x0 = cx + run.firstDx;
+            const int first = std::max(0, -x0);
+            const int last = std::min(static_cast<int>(run.weights.size()), n - x0);
+            double* row = &terrain_.at(0, by);
+            double runTaken = 0;
+            for (int k = first; k < last; ++k) {
+                double& h = row[x0 + k];
+                const double part = std::min(h, amount * run.weights[static_cast<std::size_t>(k)]);
+                h -= part;
+                runTaken += part;
+            }
+            taken += runTaken;
         }
         return taken;
     }
