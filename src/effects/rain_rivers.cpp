@@ -153,7 +153,8 @@ public:
             const double rise = terrain_.slope(drop.x, drop.y).height - here.height;
             const double capacity = std::max(-rise * drop.speed * drop.water * capacity_, MinCapacity);
             if (drop.sediment > capacity || rise > 0) {
-                const double amount = rise > 0 ? std::min(rise, drop.sediment) : (drop.sediment - capacity) * DepositSpeed;
+                const double amount =
+                    rise > 0 ? std::min(rise, drop.sediment) : (drop.sediment - capacity) * DepositSpeed;
                 drop.sediment -= amount;
                 deposit(x, y, amount);
             } else {
@@ -247,8 +248,8 @@ void RainRivers1Click(Frame& frame)
         const std::int32_t bailOut = s.params.Iterations;
         const std::int32_t strength = s.params.Steepness;
         if (bailOut < 1 || bailOut > MaxBailOut)
-            throw Error("Bail Out Value " + IntToStr(bailOut) + " is not a number of Rain/Rivers droplets: it takes 1 to " +
-                        IntToStr(MaxBailOut) + " hundred");
+            throw Error("Bail Out Value " + IntToStr(bailOut) +
+                        " is not a number of Rain/Rivers droplets: it takes 1 to " + IntToStr(MaxBailOut) + " hundred");
         if (strength < 1 || strength > MaxStrength)
             throw Error("Steepness " + IntToStr(strength) + " is not a Rain/Rivers strength: it takes 1 to " +
                         IntToStr(MaxStrength));

@@ -112,14 +112,12 @@ private:
         const std::uint16_t* take = here.take.data();
         for (int c = 1; c <= n_; ++c) {
             const std::uint16_t d = down[c], u = up[c];
-            const std::uint16_t given = mask((d == North) & (upAbove[c] == South)) |
-                                        mask((d == West) & (up[c - 1] == East)) |
-                                        mask((d == East) & (up[c + 1] == West)) |
-                                        mask((d == South) & (upBelow[c] == North));
-            const std::uint16_t taken = mask((u == North) & (downAbove[c] == South)) |
-                                        mask((u == West) & (down[c - 1] == East)) |
-                                        mask((u == East) & (down[c + 1] == West)) |
-                                        mask((u == South) & (downBelow[c] == North));
+            const std::uint16_t given =
+                mask((d == North) & (upAbove[c] == South)) | mask((d == West) & (up[c - 1] == East)) |
+                mask((d == East) & (up[c + 1] == West)) | mask((d == South) & (upBelow[c] == North));
+            const std::uint16_t taken =
+                mask((u == North) & (downAbove[c] == South)) | mask((u == West) & (down[c - 1] == East)) |
+                mask((u == East) & (down[c + 1] == West)) | mask((u == South) & (downBelow[c] == North));
             out[c] = static_cast<Height>(cells[c] - (give[c] & given) + (take[c] & taken));
         }
     }
@@ -162,9 +160,7 @@ void ThermalErosion(Grid& map, int n, std::int32_t passes, std::int32_t talus, u
         work->snapshot();
         ForEachRow(
             bands, workers,
-            [&](int band, const StopFlag&) {
-                work->moveRows((band - 1) * BandRows + 1, std::min(n, band * BandRows));
-            },
+            [&](int band, const StopFlag&) { work->moveRows((band - 1) * BandRows + 1, std::min(n, band * BandRows)); },
             [&](int) { return keepGoing(pass - 1); });
     }
 }

@@ -73,9 +73,10 @@ TEST_F(WindowTest, TheStartStateOfTheMenusFollowsTheDesign)
     for (const char* name : {"RainRivers1", "Thermal1", "EarthQuake2", "Tile1", "Rotate2", "N1"})
         EXPECT_TRUE(itemEnabled(item(name))) << name;
     EXPECT_EQ(item("N1")->text(), "&Both Ways");
-    for (const auto& [box, reader] : {std::pair{Box::ediIterations, "Thermal"}, std::pair{Box::ediIterations, "Rain/Rivers"},
-                                      std::pair{Box::cboSteep, "Thermal"}, std::pair{Box::cboSteep, "Rain/Rivers"},
-                                      std::pair{Box::cboSteep, "EarthQuake (Shear)"}})
+    for (const auto& [box, reader] :
+         {std::pair{Box::ediIterations, "Thermal"}, std::pair{Box::ediIterations, "Rain/Rivers"},
+          std::pair{Box::cboSteep, "Thermal"}, std::pair{Box::cboSteep, "Rain/Rivers"},
+          std::pair{Box::cboSteep, "EarthQuake (Shear)"}})
         EXPECT_TRUE(form().panel().box(box)->toolTip().contains(reader)) << reader;
     EXPECT_FALSE(item("Shift1")->isVisible());
     EXPECT_TRUE(itemEnabled(item("Shift1")));
