@@ -64,9 +64,10 @@ public:
     // Replaces the session history by these lines.
     virtual void replaceHistory(const std::vector<std::string>& lines) = 0;
     virtual void setBusyCursor(bool busy) = 0;
-    // The progress of a command of `rows` rows. It shows itself only once
-    // the command has run for a second.
-    virtual std::unique_ptr<Progress> startProgress(int rows) = 0;
+    // The progress of a command of `steps` steps, in a window titled
+    // `title` that counts them as "<stepName> 5 of 512". It shows itself
+    // only once the command has run for a second.
+    virtual std::unique_ptr<Progress> startProgress(int steps, std::string_view title, std::string_view stepName) = 0;
 };
 
 } // namespace tolvar

@@ -68,7 +68,7 @@ void orbitRows(Frame& frame, const PlaneWindow& window, const Counter& start, un
                const std::function<std::span<typename Counter::Result>(int)>& rowOut)
 {
     const Ext twoDistortion = 2.0L * frame.state().params.Distortion;
-    const std::unique_ptr<Progress> progress = frame.ui().startProgress(window.rows());
+    const std::unique_ptr<Progress> progress = frame.ui().startProgress(window.rows(), "Run", "Row");
     ForEachRow(
         window.rows(), workers,
         [&](int row, const StopFlag& stop) {

@@ -34,33 +34,34 @@ namespace {
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-// The progress of a long Run: a modal dialog that Qt shows once the run has
-// gone on for a second, with the row reached and a Cancel button.
+// The progress of a long command: a modal dialog that Qt shows once the
+// command has gone on for a second, with the step reached and a Cancel button.
 class RunProgress : public Progress {
 public:
-    RunProgress(QWidget* parent, int rows, bool& inLongRun) : dialog_(parent), rows_(rows), inLongRun_(inLongRun)
+    RunProgress(QWidget* parent, int steps, std::string_view title, std::string_view stepName, bool& inLongRun)
+        : dialog_(parent), steps_(steps), stepName_(qs(stepName)), inLongRun_(inLongRun)
     {
         dialog_.setObjectName("dlgProgress");
-        dialog_.setWindowTitle("Run");
+        dialog_.setWindowTitle(qs(title));
         dialog_.setWindowModality(Qt::ApplicationModal);
         dialog_.setAutoReset(false);
         dialog_.setAutoClose(false);
-        dialog_.setRange(0, rows);
-        dialog_.setLabelText(rowText(0));
+        dialog_.setRange(0, steps);
+        dialog_.setLabelText(stepText(0));
         dialog_.setMinimumDuration(1000);
         dialog_.setValue(0); // starts the clock of the minimum duration
         inLongRun_ = true;
     }
     ~RunProgress() override { inLongRun_ = false; }
 
-    bool cancelled(int rowReached) override
+    bool cancelled(int stepReached) override
     {
-        dialog_.setLabelText(rowText(rowReached));
+        dialog_.setLabelText(stepText(stepReached));
         // Until the dialog shows, its value stays put (setValue would show
         // it early, from a guess of the time left) and input waits, as it
         // does for a short run.
         if (dialog_.isVisible()) {
-            dialog_.setValue(rowReached);
+            dialog_.setValue(stepReached);
             QCoreApplication::processEvents();
         } else {
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -69,10 +70,14 @@ public:
     }
 
 private:
-    QString rowText(int rowReached) const { return QString("Row %1 of %2").arg(rowReached).arg(rows_); }
+    QString stepText(int stepReached) const
+    {
+        return QString("%1 %2 of %3").arg(stepName_).arg(stepReached).arg(steps_);
+    }
 
     QProgressDialog dialog_;
-    int rows_;
+    int steps_;
+    QString stepName_;
     bool& inLongRun_;
 };
 
@@ -290,9 +295,9 @@ void TForm1::setBusyCursor(bool busy)
     }
 }
 
-std::unique_ptr<Progress> TForm1::startProgress(int rows)
+std::unique_ptr<Progress> TForm1::startProgress(int steps, std::string_view title, std::string_view stepName)
 {
-    return std::make_unique<RunProgress>(this, rows, inLongRun_);
+    return std::make_unique<RunProgress>(this, steps, title, stepName, inLongRun_);
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

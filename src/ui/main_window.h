@@ -66,7 +66,7 @@ public:
     void setBusyCursor(bool busy) override;
     bool isBoxEnabled(Box box) const override;
     bool isEnabled(std::string_view control) const override;
-    std::unique_ptr<Progress> startProgress(int rows) override;
+    std::unique_ptr<Progress> startProgress(int steps, std::string_view title, std::string_view stepName) override;
 
 signals:
     // The main window was closed: the program ends.

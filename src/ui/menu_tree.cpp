@@ -153,7 +153,7 @@ std::vector<E> specialMenu()
          {{"&Left", "Left1"}, {"&Right", "Right1"}, {"&Up", "Up1"}, {"&Down", "Down1"}}},
         {"&Tile",
          "Tile1",
-         Off,
+         0,
          "",
          {
              {"&Rotate", "Rotate2"},
@@ -166,7 +166,7 @@ std::vector<E> specialMenu()
                   {"&Top To Bottom", "TopToBottom2"},
                   {"&Left To Right", "LeftToRight2"},
                   {"&Right To Left", "RightToLeft2"},
-                  {"", "N1"},
+                  {"&Both Ways", "N1"},
               }},
          }},
     };
@@ -181,7 +181,7 @@ std::vector<E> effectsMenu()
          "Erosion1",
          0,
          "",
-         {{"&Rain/Rivers", "RainRivers1", Off}, {"&Thermal", "Thermal1", Off}, {"&Wind", "Wind1"}}},
+         {{"&Rain/Rivers", "RainRivers1"}, {"&Thermal", "Thermal1"}, {"&Wind", "Wind1"}}},
         {"Meteors",
          "Meteors1",
          0,
@@ -200,7 +200,7 @@ std::vector<E> effectsMenu()
          {
              {"Canyon", "Canyon1"},
              {"Eart&hquake (Height)", "Earthquake1"},
-             {"&EarthQuake (Shear)", "EarthQuake2", Off},
+             {"&EarthQuake (Shear)", "EarthQuake2"},
              {"&Plateau", "Plateaus1"},
              {"&Volcano", "Volcano1"},
          }},

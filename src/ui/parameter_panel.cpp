@@ -16,19 +16,33 @@ struct BoxRow {
     const char* label;
     const char* labelName; // only two labels carry a name of their own
     QStringList list;      // a drop-down list when not empty
+    const char* toolTip = "";
 };
 
 const std::array<BoxRow, 10>& boxRows()
 {
     static const std::array<BoxRow, 10> rows{{
         {Box::cboHeight, "Height / Width", "", {"1280", "2560", "3840", "5120"}},
-        {Box::ediIterations, "Bail Out Value", "", {}},
+        {Box::ediIterations,
+         "Bail Out Value",
+         "",
+         {},
+         "Bail Out Value: the escape limit of Fractal > Run;\n"
+         "the passes of Effects > Erosion > Thermal (1 to 100000);\n"
+         "the droplets of Effects > Erosion > Rain/Rivers, in hundreds (1 to 100000)"},
         {Box::cboMagnify,
          "Spread",
          "Magnification",
          {"0.0001", "0.001", "0.01", "0.025", "0.05", "0.075", "0.1", "0.15", "0.2", "0.25", "0.3", "0.4", "0.5", "1",
           "2", "3", "4", "5"}},
-        {Box::cboSteep, "Steepness", "Steepness", {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}},
+        {Box::cboSteep,
+         "Steepness",
+         "Steepness",
+         {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"},
+         "Steepness: the height step of Fractal > Run and of the effects;\n"
+         "the talus of Effects > Erosion > Thermal, in height units per cell (0 or more);\n"
+         "the strength of Effects > Erosion > Rain/Rivers (1 to 100);\n"
+         "the cells Effects > Volcanic > EarthQuake (Shear) slides one side of its fault by"},
         {Box::ediReal, "Real Part", "", {}},
         {Box::ediImaginary, "Imaginary Part", "", {}},
         {Box::cboDistort, "Distortion", "", {".75", "1.0", "1.25", "1.5", "1.75", "2.0"}},
@@ -102,6 +116,7 @@ void ParameterPanel::addBoxes()
         }
         control->setObjectName(QString::fromUtf8(info.name.data(), static_cast<int>(info.name.size())));
         control->setGeometry(BoxLeft, top, BoxWidth, BoxHeight);
+        control->setToolTip(row.toolTip);
         edit->setText(QString::fromUtf8(info.defaultText.data(), static_cast<int>(info.defaultText.size())));
         boxes_[static_cast<std::size_t>(row.box)] = control;
         edits_[static_cast<std::size_t>(row.box)] = edit;

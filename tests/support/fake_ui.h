@@ -63,7 +63,7 @@ public:
 
     // Cancel is pressed at the first progress poll that finds step
     // cancelAtStep reached; every poll's step is kept in progressPolls.
-    std::unique_ptr<Progress> startProgress(int) override
+    std::unique_ptr<Progress> startProgress(int, std::string_view title, std::string_view) override
     {
         struct Polls : Progress {
             explicit Polls(FakeUi& ui) : ui(ui) {}
@@ -75,6 +75,7 @@ public:
             FakeUi& ui;
         };
         progressPolls.clear();
+        progressTitle = title;
         return std::make_unique<Polls>(*this);
     }
 
@@ -101,6 +102,7 @@ public:
     bool busy = false;
     std::optional<int> cancelAtStep;
     std::vector<int> progressPolls;
+    std::string progressTitle;
 };
 
 } // namespace tolvar::testing

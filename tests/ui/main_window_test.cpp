@@ -68,11 +68,18 @@ TEST_F(WindowTest, TheStartStateOfTheMenusFollowsTheDesign)
     for (const char* name : {"Circle1", "Mountains1", "Julia1", "JuliaBrot1", "MandelHigh1", "Wireframe2", "N640",
                              "N320", "Black1", "Contour1", "Contour2", "Toolbox1", "SessionLogging1", "History1"})
         EXPECT_FALSE(item(name)->isChecked()) << name;
-    for (const char* name : {"Toolbox1", "SaveBitmap1", "SaveTXTFile1", "SaveBinaryFile1", "RainRivers1", "Thermal1",
-                             "EarthQuake2", "Tile1", "Filled1"})
+    for (const char* name : {"Toolbox1", "SaveBitmap1", "SaveTXTFile1", "SaveBinaryFile1", "Filled1"})
         EXPECT_FALSE(itemEnabled(item(name))) << name;
     for (const char* name : {"OpenPngHeight1", "OpenBinaryFile1", "OpenSession1", "SaveSession1"})
         EXPECT_TRUE(form().reachable(name)) << name;
+    for (const char* name : {"RainRivers1", "Thermal1", "EarthQuake2", "Tile1", "Rotate2", "N1"})
+        EXPECT_TRUE(itemEnabled(item(name))) << name;
+    EXPECT_EQ(item("N1")->text(), "&Both Ways");
+    for (const auto& [box, reader] :
+         {std::pair{Box::ediIterations, "Thermal"}, std::pair{Box::ediIterations, "Rain/Rivers"},
+          std::pair{Box::cboSteep, "Thermal"}, std::pair{Box::cboSteep, "Rain/Rivers"},
+          std::pair{Box::cboSteep, "EarthQuake (Shear)"}})
+        EXPECT_TRUE(form().panel().box(box)->toolTip().contains(reader)) << reader;
     EXPECT_FALSE(item("Shift1")->isVisible());
     EXPECT_TRUE(itemEnabled(item("Shift1")));
     // The Session menu is open to the user, its logging off until chosen.
