@@ -116,7 +116,7 @@ std::vector<E> viewMenu()
              {"&Black on White", "Black1", Tick},
              {"Contour(&Colour)", "Contour1", Tick},
              {"Contour(Gre&y)", "Contour2", Tick},
-             {"&Filled", "Filled1", Off},
+             {"&Filled", "Filled1", Tick},
              Separator,
              {"Zoom Overlay", "ZoomOverlay1", Ticked},
          }},

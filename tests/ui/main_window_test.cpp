@@ -66,11 +66,13 @@ TEST_F(WindowTest, TheStartStateOfTheMenusFollowsTheDesign)
     for (const char* name : {"Mandelbrot1", "Plan1", "WinG1", "N1280", "Green1", "ZoomOverlay1"})
         EXPECT_TRUE(item(name)->isChecked()) << name;
     for (const char* name : {"Circle1", "Mountains1", "Julia1", "JuliaBrot1", "MandelHigh1", "Wireframe2", "N640",
-                             "N320", "Black1", "Contour1", "Contour2", "Toolbox1", "SessionLogging1", "History1"})
+                             "N320", "Black1", "Contour1", "Contour2", "Filled1", "Toolbox1", "SessionLogging1",
+                             "History1"})
         EXPECT_FALSE(item(name)->isChecked()) << name;
-    for (const char* name : {"Toolbox1", "SaveBitmap1", "SaveTXTFile1", "RainRivers1", "Thermal1", "EarthQuake2",
-                             "Tile1", "Filled1", "OpenSession1", "SaveSession1"})
+    for (const char* name : {"SaveBitmap1", "SaveTXTFile1", "RainRivers1", "Thermal1", "EarthQuake2", "Tile1",
+                             "OpenSession1", "SaveSession1"})
         EXPECT_FALSE(itemEnabled(item(name))) << name;
+    EXPECT_TRUE(itemEnabled(item("Filled1")));
     EXPECT_FALSE(item("Shift1")->isVisible());
     EXPECT_TRUE(itemEnabled(item("Shift1")));
     // The Session menu is open to the user, its logging off until chosen.
