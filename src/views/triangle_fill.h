@@ -57,7 +57,7 @@ void ForEachTriangleSpan(ScreenPoint a, ScreenPoint b, ScreenPoint c, const Clip
         std::int64_t right = std::max({a.x, b.x, c.x});
         if (a.y != c.y) {
             const auto along = crossing(a, c, y);
-            const auto side = y < b.y    ? crossing(a, b, y)
+            const auto side = y < b.y     ? crossing(a, b, y)
                               : b.y < c.y ? crossing(b, c, y)
                                           : std::pair<std::int64_t, std::int64_t>{b.x, b.x};
             left = std::min(along.first, side.first);

@@ -45,8 +45,8 @@ Picture wingPicture(const AppState& s, ColourScheme scheme, MeshFill fill)
 struct Renderer {
     const char* name;
     std::function<Picture(const AppState&, ColourScheme, MeshFill)> draw;
-    int lineWhite;  // a white contour pen's line
-    int fillWhite;  // and its darkened fill, (153, 153, 153) or the cube's (150, 150, 150)
+    int lineWhite; // a white contour pen's line
+    int fillWhite; // and its darkened fill, (153, 153, 153) or the cube's (150, 150, 150)
 };
 
 const Renderer Renderers[] = {
@@ -68,7 +68,10 @@ AppState& lowGround()
 }
 
 // Window point (i, j) of a whole-map 128 view is the cell in row 129 - i.
-void raise(AppState& s, int i, int j, Height h) { s.HeightMap(129 - i, j) = h; }
+void raise(AppState& s, int i, int j, Height h)
+{
+    s.HeightMap(129 - i, j) = h;
+}
 
 // The pixels around (512, 333), where a height of 1000 at window point
 // (64, 64) stands.
@@ -198,9 +201,11 @@ TEST(TriangleSpans, AreThePointsInsideTheClosedTriangle)
             for (int x = 0; x <= 30; ++x) {
                 const long long a = side(v[0], v[1], x, y), b = side(v[1], v[2], x, y), c = side(v[2], v[0], x, y);
                 const bool collinear = side(v[0], v[1], v[2].x, v[2].y) == 0;
-                const bool between = std::min({v[0].x, v[1].x, v[2].x}) <= x && x <= std::max({v[0].x, v[1].x, v[2].x}) &&
+                const bool between = std::min({v[0].x, v[1].x, v[2].x}) <= x &&
+                                     x <= std::max({v[0].x, v[1].x, v[2].x}) &&
                                      std::min({v[0].y, v[1].y, v[2].y}) <= y && y <= std::max({v[0].y, v[1].y, v[2].y});
-                if (collinear ? a == 0 && b == 0 && c == 0 && between : (a >= 0 && b >= 0 && c >= 0) || (a <= 0 && b <= 0 && c <= 0))
+                if (collinear ? a == 0 && b == 0 && c == 0 && between
+                              : (a >= 0 && b >= 0 && c >= 0) || (a <= 0 && b <= 0 && c <= 0))
                     inside.insert({x, y});
             }
         EXPECT_EQ(spans, inside) << "triangle " << n;
