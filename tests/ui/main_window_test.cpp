@@ -25,7 +25,7 @@ TEST_F(WindowTest, SevenWindowsExistAndOnlyTheMainWindowIsShown)
     const std::pair<const char*, const char*> windowsAndCaptions[] = {
         {"Form1", "Tolvar"},           {"frmDisplay", "Wireframe Display"}, {"frmMapDisplay", "Overhead Map"},
         {"frmAbout", "About Tolvar"},  {"frmHistory", "Session History"},   {"frm1st", "WinG Wireframe"},
-        {"frmToolbox", "frmToolbox"},
+        {"frmToolbox", "Toolbox"},
     };
     for (const auto& [name, caption] : windowsAndCaptions) {
         QWidget* w = window(name);
@@ -168,11 +168,15 @@ TEST_F(WindowTest, TheToolboxAndHistoryItemsToggleTheirWindows)
     EXPECT_TRUE(item("History1")->isChecked());
     window("frmHistory")->close();
     EXPECT_FALSE(item("History1")->isChecked());
-    item("Toolbox1")->setEnabled(true);
+    click("Run1");
     click("Toolbox1");
     EXPECT_TRUE(window("frmToolbox")->isVisible());
+    EXPECT_TRUE(item("Toolbox1")->isChecked());
     click("Toolbox1");
     EXPECT_FALSE(window("frmToolbox")->isVisible());
+    click("Toolbox1");
+    window("frmToolbox")->close();
+    EXPECT_FALSE(item("Toolbox1")->isChecked());
 }
 
 TEST_F(WindowTest, AboutShowsWithoutBlocking)
