@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QSet>
 
 using namespace tolvar;
@@ -184,6 +185,8 @@ TEST_F(WindowTest, AboutShowsWithoutBlocking)
     click("About1");
     EXPECT_TRUE(window("frmAbout")->isVisible());
     EXPECT_FALSE(window("frmAbout")->isModal());
+    const QString memo = window("frmAbout")->findChild<QPlainTextEdit*>()->toPlainText();
+    EXPECT_TRUE(memo.contains("README.md") && memo.contains("docs/TUTORIAL.md")) << memo.toStdString();
 }
 
 TEST_F(WindowTest, AnErrorEndsTheCommandWithAMessage)
