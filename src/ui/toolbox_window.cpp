@@ -54,8 +54,7 @@ constexpr int GroupGap = 12;
 
 } // namespace
 
-TfrmToolbox::TfrmToolbox(TForm1& form)
-    : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint), form_(form)
+TfrmToolbox::TfrmToolbox(TForm1& form) : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint), form_(form)
 {
     setObjectName("frmToolbox");
     setWindowTitle("Toolbox");
