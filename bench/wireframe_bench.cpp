@@ -2,6 +2,7 @@
 #include "surface/palette256.h"
 #include "surface/rgb_image.h"
 #include "surface/wing.h"
+#include "view_map.h"
 #include "views/wireframe_bitmap.h"
 #include "views/wireframe_wing.h"
 
@@ -16,14 +17,8 @@ namespace {
 // Rolling hills up to about 4000, so the contour scheme meets every band.
 const AppState& hillyMap()
 {
-    resetAppState();
-    AppState& s = appState();
-    s.MapRows = s.MapCols = 128;
-    s.view = ViewState{128, 0, 0, 0};
-    for (int r = 1; r <= 128; ++r)
-        for (int c = 1; c <= 128; ++c)
-            s.HeightMap(r, c) = static_cast<Height>(2000 + 1000 * std::sin(r / 9.0) + 1000 * std::cos(c / 13.0));
-    return s;
+    return tolvar::testing::wholeViewMap(
+        [](int r, int c) { return 2000 + 1000 * std::sin(r / 9.0) + 1000 * std::cos(c / 13.0); });
 }
 
 void BitmapWireframe(benchmark::State& bench, ColourScheme scheme, MeshFill fill)

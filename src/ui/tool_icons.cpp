@@ -22,6 +22,16 @@ void pen(QPainter& p, const QColor& colour, qreal width = 1.6)
     p.setBrush(Qt::NoBrush);
 }
 
+// A Bezier curve from the first point to the last, bent by the two between.
+void curve(QPainter& p, const QColor& colour, qreal width, const QPolygonF& points)
+{
+    pen(p, colour, width);
+    QPainterPath path;
+    path.moveTo(points[0]);
+    path.cubicTo(points[1], points[2], points[3]);
+    p.drawPath(path);
+}
+
 void letters(QPainter& p, const QString& text)
 {
     QFont font = p.font();
@@ -102,11 +112,7 @@ const std::map<QString, Glyph>& glyphs()
          }},
         {"Smooth1",
          [](QPainter& p) {
-             pen(p, QColor(40, 140, 90), 2);
-             QPainterPath wave;
-             wave.moveTo(1, 12);
-             wave.cubicTo(6, 4, 13, 18, 19, 9);
-             p.drawPath(wave);
+             curve(p, QColor(40, 140, 90), 2, {{1, 12}, {6, 4}, {13, 18}, {19, 9}});
          }},
         {"Angled1",
          [](QPainter& p) {
@@ -157,11 +163,7 @@ const std::map<QString, Glyph>& glyphs()
          }},
         {"River1",
          [](QPainter& p) {
-             pen(p, Water, 2.6);
-             QPainterPath bend;
-             bend.moveTo(3, 1);
-             bend.cubicTo(16, 6, 2, 13, 16, 19);
-             p.drawPath(bend);
+             curve(p, Water, 2.6, {{3, 1}, {16, 6}, {2, 13}, {16, 19}});
          }},
         {"Thermal1",
          [](QPainter& p) {

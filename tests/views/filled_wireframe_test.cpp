@@ -1,4 +1,5 @@
 #include "irregular_map.h"
+#include "view_map.h"
 #include "surface/palette256.h"
 #include "views/triangle_fill.h"
 #include "views/wireframe_bitmap.h"
@@ -57,14 +58,7 @@ const Renderer Renderers[] = {
 // A 128 map of low, irregular ground (heights below 64), seen whole.
 AppState& lowGround()
 {
-    resetAppState();
-    AppState& s = appState();
-    s.MapRows = s.MapCols = 128;
-    s.view = ViewState{128, 0, 0, 0};
-    for (int r = 1; r <= 128; ++r)
-        for (int c = 1; c <= 128; ++c)
-            s.HeightMap(r, c) = irregularHeight(r, c) & 63;
-    return s;
+    return tolvar::testing::wholeViewMap([](int r, int c) { return irregularHeight(r, c) & 63; });
 }
 
 // Window point (i, j) of a whole-map 128 view is the cell in row 129 - i.
