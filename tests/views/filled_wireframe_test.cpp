@@ -1,13 +1,17 @@
 #include "irregular_map.h"
-#include "view_map.h"
 #include "surface/palette256.h"
+#include "view_map.h"
+#include "views/mesh.h"
 #include "views/triangle_fill.h"
 #include "views/wireframe_bitmap.h"
 #include "views/wireframe_wing.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
+#include <map>
+#include <numbers>
 #include <set>
 
 using namespace tolvar;
@@ -161,6 +165,35 @@ TEST(FilledWireframe, ThePeakCoversTheGroundBehindItFromEveryDirection)
                 EXPECT_TRUE(p[y][512] == r.lineWhite || p[y][512] == r.fillWhite)
                     << r.name << " rotation " << rotation << " y " << y;
         }
+}
+
+// The viewer looks along theta = rotation x 90 - 60 degrees; of two
+// triangles that share an edge or a corner, the farther must come first.
+TEST(FilledWireframe, TrianglesComeFarthestFirstForEveryRotation)
+{
+    for (int rotation = 0; rotation < 4; ++rotation) {
+        AppState& s = lowGround();
+        s.view = ViewState{32, rotation, 1, 2};
+        const long double theta = rotation * std::numbers::pi_v<long double> / 2 - std::numbers::pi_v<long double> / 3;
+        std::map<std::pair<int, int>, std::pair<int, long double>> visits; // centroid in thirds of a cell
+        ForEachMeshTriangle(s, Projection(1024, 768, 32, rotation), [&](const MeshTriangle& t) {
+            const long double x = (t.a.world.x + t.b.world.x + t.c.world.x) / 3;
+            const long double y = (t.a.world.y + t.b.world.y + t.c.world.y) / 3;
+            const int order = static_cast<int>(visits.size());
+            visits[{static_cast<int>(std::lround(x * 3 / 10)), static_cast<int>(std::lround(y * 3 / 10))}] = {
+                order, sinl(theta) * x + cosl(theta) * y};
+        });
+        ASSERT_EQ(visits.size(), 31u * 31u * 2u);
+        for (const auto& [at, visit] : visits)
+            for (auto [di, dj] : {std::pair{1, 1}, {-2, 1}, {1, -2}, {-1, -1}, {2, -1}, {-1, 2}}) {
+                const auto other = visits.find({at.first + di, at.second + dj});
+                if (other == visits.end())
+                    continue;
+                const bool drawnFirst = visit.first < other->second.first;
+                const bool farther = visit.second > other->second.second;
+                EXPECT_EQ(drawnFirst, farther) << "rotation " << rotation;
+            }
+    }
 }
 
 TEST(FilledWireframe, TinyAreasAreSafe)
