@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -82,7 +83,7 @@ TEST(BatchDriver, RefusesWhatAUserCouldNotDo)
              {"cancel-after=soon"},
              {"cancel-after=-1"},
              {"--bogus"},
-             {"tool=Smooth1"},                 // the Toolbox is hidden
+             {"tool=Smooth1"},                   // the Toolbox is hidden
              {"Run1", "Toolbox1", "tool=Bogus"}, // no such button, found before any step
              {"Run1", "Toolbox1", "tool=Thermal1"},
              {"screen=shot.bmp"},
@@ -98,19 +99,11 @@ TEST(BatchDriver, ClicksAndPrintsTheToolbox)
 {
     const auto r = runBatch({"Run1", "Toolbox1", "tool=Mountains1", "tool=UndoZ1", "print=frmToolbox"});
     EXPECT_EQ(r.status, 0);
-    std::string expected = "frmToolbox=enabled unchecked visible\n";
-    for (const char* line : {"Run1=enabled unchecked", "Circle1=enabled unchecked", "Mountains1=enabled checked",
-                             "Julia1=enabled unchecked", "JuliaBrot1=enabled unchecked",
-                             "Mandelbrot1=enabled unchecked", "MandelHigh1=enabled unchecked",
-                             "UndoZ1=disabled unchecked", "Store1=enabled unchecked", "Retrieve1=enabled unchecked",
-                             "Smooth1=enabled unchecked", "Thermal1=disabled unchecked",
-                             "RainRivers1=disabled unchecked", "Angled1=enabled unchecked", "Meteor1=enabled unchecked",
-                             "LevelMeteor1=enabled unchecked", "MeteorExplosive1=enabled unchecked",
-                             "Volcano1=enabled unchecked", "Earthquake1=enabled unchecked", "River1=enabled unchecked",
-                             "btnRotRight=enabled unchecked", "btnLeft=enabled unchecked", "btnUp=enabled unchecked",
-                             "btnDown=enabled unchecked", "btnRight=enabled unchecked", "btnRotLeft=enabled unchecked"})
-        expected += "frmToolbox." + std::string(line) + " visible\n";
-    EXPECT_EQ(r.out, expected);
+    EXPECT_TRUE(r.out.starts_with("frmToolbox=enabled unchecked visible\nfrmToolbox.Run1=enabled unchecked visible\n"));
+    for (const char* line : {"Mountains1=enabled checked", "Mandelbrot1=enabled unchecked", "UndoZ1=disabled unchecked",
+                             "Thermal1=disabled unchecked", "btnRotLeft=enabled unchecked"})
+        EXPECT_NE(r.out.find("\nfrmToolbox." + std::string(line) + " visible\n"), std::string::npos) << line;
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 27);
 }
 
 TEST(BatchDriver, ALockedSizeBoxCannotBeTypedInto)
