@@ -1,7 +1,6 @@
 #include "ui/toolbox_window.h"
 
 #include "ui/main_window.h"
-#include "ui/menu_tree.h"
 #include "ui/parameter_panel.h"
 #include "ui/tool_icons.h"
 

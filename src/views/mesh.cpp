@@ -1,7 +1,6 @@
 #include "views/mesh.h"
 
 #include <cstdint>
-#include <utility>
 #include <vector>
 
 namespace tolvar {
@@ -50,7 +49,10 @@ private:
 // needs it for two neighbouring pairs.
 class RowPair {
 public:
-    RowPair(const ViewedWindow& window, std::size_t length) : window_(window), rows_{std::vector<MeshPoint>(length), std::vector<MeshPoint>(length)} {}
+    RowPair(const ViewedWindow& window, std::size_t length)
+        : window_(window), rows_{std::vector<MeshPoint>(length), std::vector<MeshPoint>(length)}
+    {
+    }
 
     // Row i, kept or projected into the slot that does not hold row keep.
     const std::vector<MeshPoint>& get(int i, int keep)
