@@ -60,8 +60,10 @@ batch \
   dialog="$work/first.hgt" Save1 shot=frmMapDisplay:"$work/07.png" \
   "${export_steps[@]}"
 
+# Without dates, an unchanged picture is an unchanged file.
+same=(-strip -define png:exclude-chunks=date,time)
 # Pictures of part of the screen, in at most 256 colours to stay small.
-crop() { convert "$work/$1.png" -crop "$2" +repage -colors 256 "PNG8:$shots/$3.png"; }
+crop() { convert "$work/$1.png" -crop "$2" +repage -colors 256 "${same[@]}" "PNG8:$shots/$3.png"; }
 mkdir -p "$shots"
 crop 01 160x420+0+0 01-start
 crop 02 1016x740+0+0 02-diamond-square
@@ -69,18 +71,18 @@ crop 03 1016x740+0+0 03-erode
 crop 04 1016x740+0+0 04-volcano-rivers
 crop 05 1016x740+0+0 05-undo-copy-combine
 crop 06 1024x768+0+0 06-filled-wireframe
-convert "$work/06-wing.png" -colors 256 "PNG8:$shots/06-wing.png"
-convert "$work/07.png" "PNG8:$shots/07-save.png"
+convert "$work/06-wing.png" -colors 256 "${same[@]}" "PNG8:$shots/06-wing.png"
+convert "$work/07.png" "${same[@]}" "PNG8:$shots/07-save.png"
 
 # The saved file is only numbers; its size says which game maps it goes with.
 size=$(stat -c %s "$work/first.hgt")
 convert -background white -fill black -font DejaVu-Sans-Mono -pointsize 15 -bordercolor white -border 12 \
   label:"$ stat -c '%s %n' first.hgt\n$size first.hgt\n\n$size bytes = 256 x 256 heights of 2 bytes: a 2560 map" \
-  "PNG8:$shots/08-game-folder.png"
+  "${same[@]}" "PNG8:$shots/08-game-folder.png"
 
 if [[ -f "$work/first.png" ]]; then
-  convert "$work/first.png" -depth 8 -resize 256x256 "PNG8:$shots/09-png-export.png"
+  convert "$work/first.png" -depth 8 -resize 256x256 "${same[@]}" "PNG8:$shots/09-png-export.png"
 else
-  convert "$work/09.png" "PNG8:$shots/09-png-export.png"
+  convert "$work/09.png" "${same[@]}" "PNG8:$shots/09-png-export.png"
 fi
 echo "make-shots: pictures in $shots (erosion by $erode)"
