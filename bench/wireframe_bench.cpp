@@ -1,6 +1,8 @@
 #include "core/app_state.h"
+#include "surface/palette256.h"
 #include "surface/rgb_image.h"
 #include "surface/wing.h"
+#include "view_map.h"
 #include "views/wireframe_bitmap.h"
 #include "views/wireframe_wing.h"
 
@@ -15,38 +17,44 @@ namespace {
 // Rolling hills up to about 4000, so the contour scheme meets every band.
 const AppState& hillyMap()
 {
-    resetAppState();
-    AppState& s = appState();
-    s.MapRows = s.MapCols = 128;
-    s.view = ViewState{128, 0, 0, 0};
-    for (int r = 1; r <= 128; ++r)
-        for (int c = 1; c <= 128; ++c)
-            s.HeightMap(r, c) = static_cast<Height>(2000 + 1000 * std::sin(r / 9.0) + 1000 * std::cos(c / 13.0));
-    return s;
+    return tolvar::testing::wholeViewMap(
+        [](int r, int c) { return 2000 + 1000 * std::sin(r / 9.0) + 1000 * std::cos(c / 13.0); });
 }
 
-void BitmapWireframe(benchmark::State& bench, ColourScheme scheme)
+void BitmapWireframe(benchmark::State& bench, ColourScheme scheme, MeshFill fill)
 {
     const AppState& s = hillyMap();
     RgbImage picture;
     for (auto _ : bench) {
-        DrawWireframe(picture, 1024, 768, s, scheme);
+        DrawWireframe(picture, 1024, 768, s, scheme, fill);
         benchmark::DoNotOptimize(picture.pixels.data());
     }
 }
 
-void WinGWireframe(benchmark::State& bench)
+void WinGWireframe(benchmark::State& bench, ColourScheme scheme, MeshFill fill)
 {
     const AppState& s = hillyMap();
     TWinG surface;
+    TPalette256 palette;
+    palette.OnNewPalette = [&] { applyPalette(palette, surface); };
+    BuildCubePalette(palette);
     for (auto _ : bench) {
-        DrawWinGWireframe(surface, 1024, 768, s, ColourScheme::GreenOnBlack, true);
+        DrawWinGWireframe(surface, 1024, 768, s, scheme, true, fill);
         benchmark::DoNotOptimize(surface.scanLine(0));
     }
 }
 
 } // namespace
 
-BENCHMARK_CAPTURE(BitmapWireframe, green, ColourScheme::GreenOnBlack)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BitmapWireframe, contour, ColourScheme::ContourColour)->Unit(benchmark::kMillisecond);
-BENCHMARK(WinGWireframe)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BitmapWireframe, green, ColourScheme::GreenOnBlack, MeshFill::Outline)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BitmapWireframe, contour, ColourScheme::ContourColour, MeshFill::Outline)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BitmapWireframe, green_filled, ColourScheme::GreenOnBlack, MeshFill::Filled)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BitmapWireframe, contour_filled, ColourScheme::ContourColour, MeshFill::Filled)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(WinGWireframe, green, ColourScheme::GreenOnBlack, MeshFill::Outline)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(WinGWireframe, green_filled, ColourScheme::GreenOnBlack, MeshFill::Filled)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(WinGWireframe, contour_filled, ColourScheme::ContourColour, MeshFill::Filled)
+    ->Unit(benchmark::kMillisecond);

@@ -42,7 +42,7 @@ const char* aboutText()
            "Purpose   : height maps for Battlezone\n"
            "Credits   : the Tolvar developers\n"
            "\n"
-           "See README.TXT and TUTORIAL.TXT for more\n"
+           "See README.md and docs/TUTORIAL.md for more\n"
            "information.";
 }
 

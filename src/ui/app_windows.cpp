@@ -29,7 +29,7 @@ AppWindows::AppWindows(Prompter& prompter)
     : form1_(std::make_unique<TForm1>(prompter)), frmDisplay_(std::make_unique<TfrmDisplay>(*form1_)),
       frmMapDisplay_(std::make_unique<TfrmMapDisplay>()), frmAbout_(std::make_unique<TfrmAbout>()),
       frmHistory_(std::make_unique<TfrmHistory>()), frm1st_(std::make_unique<Tfrm1st>(*form1_)),
-      frmToolbox_(std::make_unique<TfrmToolbox>())
+      frmToolbox_(std::make_unique<TfrmToolbox>(*form1_))
 {
     // Places and sizes are the frames': a position is the frame's top-left
     // corner, a size the whole window with its frame and title bar. Only the

@@ -21,6 +21,7 @@ public:
     ~AppWindows();
 
     TForm1& form1() { return *form1_; }
+    TfrmToolbox& toolbox() { return *frmToolbox_; }
 
 private:
     std::unique_ptr<TForm1> form1_;

@@ -5,11 +5,12 @@
 #include "core/error.h"
 #include "core/scripted_prompter.h"
 #include "formats/file_io.h"
+#include "session/history_window.h"
 #include "ui/app_windows.h"
 #include "ui/main_window.h"
 #include "ui/menu_tree.h"
 #include "ui/parameter_panel.h"
-#include "session/history_window.h"
+#include "ui/toolbox_window.h"
 #include "views/image_box.h"
 #include "views/view_form.h"
 
@@ -17,12 +18,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
+#include <QToolButton>
 #include <map>
 #include <ostream>
 #include <set>
@@ -31,9 +35,15 @@ namespace tolvar {
 namespace {
 
 const std::set<std::string> reservedWords{"print", "dialog",   "confirm", "grid",        "shot",
-                                          "press", "dblclick", "history", "history-out", "cancel-after", "answer"};
+                                          "press", "dblclick", "history", "history-out", "cancel-after",
+                                          "tool",  "screen",   "answer"};
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
+constexpr int ScreenSettleMs = 700;
+
+QString qs(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
 
 std::optional<int> millisecondsOf(const std::string& text)
 {
@@ -72,7 +82,7 @@ BatchDriver::BatchDriver(AppWindows& windows, ScriptedPrompter& prompter, std::o
 
 const char* BatchDriver::helpText()
 {
-    return "usage: tolvar-batch [--keep-going] [--help] STEP...\n"
+    return "usage: tolvar-batch [--keep-going] [--on-screen] [--help] STEP...\n"
            "Runs Tolvar's main window headless, one step after another:\n"
            "  NAME=TEXT          type TEXT into the box NAME (cboHeight, ediIterations, ...)\n"
            "  NAME               click the menu item or button NAME (Run1, SetRandSeed1, btnUp, ...)\n"
@@ -80,6 +90,8 @@ const char* BatchDriver::helpText()
            "  confirm=ok|cancel  answer the next OK/Cancel box\n"
            "  answer=yes|no|cancel  answer the next Yes/No/Cancel box\n"
            "  print=NAME         print a box's or label's text, or the state of an item, button or window\n"
+           "                     (print=frmToolbox adds a line for each of its buttons)\n"
+           "  tool=NAME          click the Toolbox button of the menu item or button NAME (tool=Smooth1)\n"
            "  grid=PATH          write the 514 x 514 height grid as little-endian 16-bit words\n"
            "  history=PATH       replace the lines of the session history with the lines of a text file\n"
            "  history-out=PATH   write the lines of the session history to a text file, one per line\n"
@@ -89,7 +101,10 @@ const char* BatchDriver::helpText()
            "  cancel-after=MS    press Cancel in the progress dialog of the next long run, MS\n"
            "                     milliseconds after it started (the dialog shows after a second)\n"
            "Exit status: 0 done, 1 an error box was shown, 2 a usage error.\n"
-           "With --keep-going the run goes on after an error, as a user goes on after closing the box.\n";
+           "  screen=PATH.png    write a picture of the whole screen, once the windows have settled\n"
+           "With --keep-going the run goes on after an error, as a user goes on after closing the box.\n"
+           "With --on-screen the windows show on the display (an X server such as Xvfb with a window\n"
+           "manager) instead of the fixed 1280 x 1024 offscreen screen.\n";
 }
 
 int BatchDriver::run(const std::vector<std::string>& arguments)
@@ -122,6 +137,8 @@ std::vector<BatchDriver::Step> BatchDriver::parse(const std::vector<std::string>
             keepGoing_ = true;
             continue;
         }
+        if (!optionsDone && argument == OnScreenOption)
+            continue;
         optionsDone = true;
         if (argument.starts_with("--"))
             throw UsageError{"unknown option " + argument + " (options come before the steps)"};
@@ -156,6 +173,8 @@ void BatchDriver::validate(const Step& step) const
         throw UsageError{"answer takes yes, no or cancel, not '" + value + "'"};
     if ((key == "grid" || key == "history" || key == "history-out") && value.empty())
         throw UsageError{key + " needs a file name"};
+    if ((key == "shot" || key == "screen") && !value.ends_with(".png"))
+        throw UsageError{key + " writes a .png file, not '" + value + "'"};
     if (key == "shot") {
         const auto colon = value.find(':');
         if (colon == std::string::npos || !viewWindow(value.substr(0, colon)))
@@ -165,6 +184,8 @@ void BatchDriver::validate(const Step& step) const
         throw UsageError{"press takes IMAGE:X,Y with X and Y in 0..255, not '" + value + "'"};
     if (key == "dblclick" && !imageOf(value))
         throw UsageError{"nothing named '" + value + "' to double-click"};
+    if (key == "tool" && !windows_.toolbox().button(qs(value)))
+        throw UsageError{"the Toolbox has no button for '" + value + "'"};
     if (key == "cancel-after" && !millisecondsOf(value))
         throw UsageError{"cancel-after takes milliseconds, not '" + value + "'"};
 }
@@ -196,6 +217,10 @@ void BatchDriver::perform(const Step& step)
         doubleClick(value);
     else if (step.key == "cancel-after")
         cancelAfter_ = millisecondsOf(value);
+    else if (step.key == "tool")
+        clickTool(value);
+    else if (step.key == "screen")
+        writeScreen(value);
     else
         typeInto(step.key, value);
 }
@@ -226,7 +251,7 @@ void BatchDriver::click(const std::string& name)
     if (auto* action = qobject_cast<QAction*>(target)) {
         if (!windows_.form1().reachable(qs(name)))
             throw UsageError{"the item " + name + " is disabled"};
-        trigger(action);
+        withCancel([action] { action->trigger(); });
     } else if (auto* button = qobject_cast<QAbstractButton*>(target)) {
         if (!button->isEnabled())
             throw UsageError{"the button " + name + " is disabled"};
@@ -234,10 +259,20 @@ void BatchDriver::click(const std::string& name)
     }
 }
 
-// Clicks a menu item. With a Cancel waiting, presses it once the item has
-// run for the time asked and shows a progress dialog; the dialog keeps the
-// events going, so the timer fires while the item works.
-void BatchDriver::trigger(QAction* item)
+void BatchDriver::clickTool(const std::string& name)
+{
+    QAbstractButton* button = windows_.toolbox().button(qs(name));
+    if (!windows_.toolbox().isVisible())
+        throw UsageError{"the Toolbox is hidden"};
+    if (!button->isEnabled())
+        throw UsageError{"the Toolbox button " + name + " is disabled"};
+    withCancel([button] { button->click(); });
+}
+
+// Clicks an item or button. With a Cancel waiting, presses it once the
+// command has run for the time asked and shows a progress dialog; the dialog
+// keeps the events going, so the timer fires while the command works.
+void BatchDriver::withCancel(const std::function<void()>& click)
 {
     QTimer canceller;
     QElapsedTimer clock;
@@ -250,7 +285,7 @@ void BatchDriver::trigger(QAction* item)
     });
     if (cancelAfter_)
         canceller.start(10);
-    item->trigger();
+    click();
 }
 
 // Clicks Cancel in a progress dialog on the screen, as a user would.
@@ -279,9 +314,16 @@ void BatchDriver::print(const std::string& name)
     else if (auto* widget = qobject_cast<QWidget*>(target))
         shown = stateWords(widget->isEnabled(), false, widget->isVisible());
     out_ << name << '=' << shown << std::endl;
+    if (target == &windows_.toolbox())
+        for (const auto& [item, button] : windows_.toolbox().buttons())
+            out_ << name << '.' << item.toStdString() << '='
+                 << stateWords(button->isEnabled(), button->isChecked(), button->isVisible()) << std::endl;
 }
 
-void BatchDriver::writeGrid(const std::string& path) { createFile(path, gridBytes(appState().HeightMap)); }
+void BatchDriver::writeGrid(const std::string& path)
+{
+    createFile(path, gridBytes(appState().HeightMap));
+}
 
 // The file's lines replace the memo's text, as if typed over it; the memo
 // takes "\r\n" as one line break.
@@ -323,6 +365,19 @@ void BatchDriver::writeShot(const std::string& target)
     if (image.isNull())
         throw UsageError{"the window " + target.substr(0, colon) + " has no picture yet"};
     if (!image.save(qs(path), "PNG"))
+        prompter_.showError("Cannot create file " + path);
+}
+
+// The window manager frames, places and paints the windows in its own time;
+// the picture waits for it.
+void BatchDriver::writeScreen(const std::string& path)
+{
+    QElapsedTimer settling;
+    settling.start();
+    while (settling.elapsed() < ScreenSettleMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen || !screen->grabWindow(0).save(qs(path), "PNG"))
         prompter_.showError("Cannot create file " + path);
 }
 
@@ -391,6 +446,9 @@ QObject* BatchDriver::named(const std::string& name) const
     return nullptr;
 }
 
-QObject* BatchDriver::viewWindow(const std::string& name) const { return qobject_cast<ViewForm*>(named(name)); }
+QObject* BatchDriver::viewWindow(const std::string& name) const
+{
+    return qobject_cast<ViewForm*>(named(name));
+}
 
 } // namespace tolvar

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <span>
@@ -26,6 +27,9 @@ public:
     int run(const std::vector<std::string>& arguments);
 
     static const char* helpText();
+    // Shows the windows on the display rather than offscreen; read before
+    // the application starts.
+    static constexpr const char* OnScreenOption = "--on-screen";
 
 private:
     struct Step {
@@ -44,7 +48,8 @@ private:
 
     void typeInto(const std::string& name, const std::string& text);
     void click(const std::string& name);
-    void trigger(QAction* item);
+    void clickTool(const std::string& name);
+    void withCancel(const std::function<void()>& click);
     bool pressProgressCancel() const;
     void print(const std::string& name);
     void writeGrid(const std::string& path);
@@ -52,6 +57,7 @@ private:
     void writeHistory(const std::string& path);
     void createFile(const std::string& path, std::span<const std::uint8_t> bytes);
     void writeShot(const std::string& target);
+    void writeScreen(const std::string& path);
     void press(const std::string& target);
     void doubleClick(const std::string& name);
     void requireShown(const QWidget* widget, const std::string& name) const;

@@ -28,6 +28,7 @@ std::unique_ptr<QTemporaryFile> offscreenScreenConfig()
 int main(int argc, char** argv)
 {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
+    bool onScreen = false;
     for (const std::string& option : arguments) {
         if (!option.starts_with("--"))
             break;
@@ -35,10 +36,12 @@ int main(int argc, char** argv)
             std::cout << tolvar::BatchDriver::helpText();
             return 0;
         }
+        onScreen = onScreen || option == tolvar::BatchDriver::OnScreenOption;
     }
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     const auto config = offscreenScreenConfig();
-    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config->fileName()).toLocal8Bit());
+    if (!onScreen)
+        qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config->fileName()).toLocal8Bit());
 
     QApplication app(argc, argv);
     tolvar::applyStyle(app);

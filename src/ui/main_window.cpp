@@ -12,6 +12,7 @@
 #include "ui/menu_keys_first.h"
 #include "ui/menu_tree.h"
 #include "ui/parameter_panel.h"
+#include "ui/toolbox_window.h"
 #include "ui/wrapping_menu_bar.h"
 #include "views/overhead_window.h"
 #include "views/view_commands.h"
@@ -179,6 +180,7 @@ void TForm1::connectWindows()
     connect(windows_.display, &ViewForm::closed, this, [this] { setChecked("Wireframe2", false); });
     connect(windows_.wing, &ViewForm::closed, this, [this] { setChecked("WinG1", false); });
     connect(windows_.history, &TfrmHistory::closed, this, [this] { setChecked("History1", false); });
+    connect(windows_.toolbox, &TfrmToolbox::closed, this, [this] { setChecked("Toolbox1", false); });
 }
 
 void TForm1::guarded(const std::function<void()>& command)

@@ -17,6 +17,7 @@ class TfrmDisplay;
 class TfrmMapDisplay;
 class TfrmHistory;
 class Tfrm1st;
+class TfrmToolbox;
 class WrappingMenuBar;
 
 // The other windows, which the main window shows, hides and draws into.
@@ -26,7 +27,7 @@ struct ViewWindows {
     QWidget* about;
     TfrmHistory* history;
     Tfrm1st* wing;
-    QWidget* toolbox;
+    TfrmToolbox* toolbox;
 };
 
 // "Tolvar": the narrow, always-on-top control panel with the parameter boxes,

@@ -102,7 +102,7 @@ std::vector<E> fractalMenu()
 std::vector<E> viewMenu()
 {
     return {
-        {"Toolbox", "Toolbox1", Off | Tick},
+        {"Toolbox", "Toolbox1", Tick},
         Separator,
         {"&Plan", "Plan1", Ticked},
         {"&Wireframe (BitMap)", "Wireframe2", Tick},
@@ -121,7 +121,7 @@ std::vector<E> viewMenu()
              {"&Black on White", "Black1", Tick},
              {"Contour(&Colour)", "Contour1", Tick},
              {"Contour(Gre&y)", "Contour2", Tick},
-             {"&Filled", "Filled1", Off},
+             {"&Filled", "Filled1", Tick},
              Separator,
              {"Zoom Overlay", "ZoomOverlay1", Ticked},
          }},
@@ -268,10 +268,12 @@ void addEntries(QMenu* menu, const std::vector<E>& entries)
 
 } // namespace
 
+// The item's own state is stored first, so that whoever follows the
+// action's changed signal reads the new one.
 void setItemEnabled(QAction* action, bool enabled)
 {
-    action->setEnabled(enabled);
     action->setProperty("designEnabled", enabled);
+    action->setEnabled(enabled);
 }
 
 bool itemEnabled(const QAction* action) { return action->property("designEnabled").toBool(); }

@@ -33,6 +33,9 @@ public:
     long double scale() const { return k_; }
 
     ScreenPoint project(const WorldPoint& p) const;
+    // How far a ground point lies along the direction of view: larger is
+    // farther from the viewer, whatever the height.
+    long double groundDepth(long double x, long double y) const { return sinTheta_ * x + cosTheta_ * y; }
 
 private:
     int width_;

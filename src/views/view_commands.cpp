@@ -57,14 +57,18 @@ void chooseSize(Frame& frame, std::string_view item, std::int32_t size, bool toC
     frame.RefreshViews();
 }
 
-void chooseScheme(Frame& frame, std::string_view item)
+void redrawWireframes(UiPort& ui)
 {
-    UiPort& ui = frame.ui();
-    checkOnly(ui, SchemeItems, item);
     if (ui.isChecked("Wireframe2"))
         ui.showAndDraw(ViewWindow::frmDisplay);
     if (ui.isChecked("WinG1"))
         ui.showAndDraw(ViewWindow::frm1st);
+}
+
+void chooseScheme(Frame& frame, std::string_view item)
+{
+    checkOnly(frame.ui(), SchemeItems, item);
+    redrawWireframes(frame.ui());
 }
 
 } // namespace
@@ -107,6 +111,15 @@ ColourScheme CheckedScheme(const UiPort& ui)
     return ColourScheme::GreenOnBlack;
 }
 
+void Filled1Click(Frame& frame)
+{
+    UiPort& ui = frame.ui();
+    ui.setChecked("Filled1", !ui.isChecked("Filled1"));
+    redrawWireframes(ui);
+}
+
+MeshFill CheckedFill(const UiPort& ui) { return ui.isChecked("Filled1") ? MeshFill::Filled : MeshFill::Outline; }
+
 void ZoomOverlay1Click(Frame& frame)
 {
     UiPort& ui = frame.ui();
@@ -115,7 +128,7 @@ void ZoomOverlay1Click(Frame& frame)
 
 CommandTable ViewCommands()
 {
-    static constexpr std::array<Command, 14> table{{
+    static constexpr std::array<Command, 15> table{{
         {"btnUp", btnUpClick},
         {"btnDown", btnDownClick},
         {"btnLeft", btnLeftClick},
@@ -129,6 +142,7 @@ CommandTable ViewCommands()
         {"Black1", Black1Click},
         {"Contour1", Contour1Click},
         {"Contour2", Contour2Click},
+        {"Filled1", Filled1Click},
         {"ZoomOverlay1", ZoomOverlay1Click},
     }};
     return table;

@@ -33,6 +33,11 @@ void Contour1Click(Frame& frame);
 void Contour2Click(Frame& frame);
 ColourScheme CheckedScheme(const UiPort& ui);
 
+// Wireframe Options > Filled toggles its check mark, kept apart from the
+// schemes, and redraws the checked wireframe views as they do.
+void Filled1Click(Frame& frame);
+MeshFill CheckedFill(const UiPort& ui);
+
 // Toggles the check mark only; the next redraw shows the change.
 void ZoomOverlay1Click(Frame& frame);
 

@@ -19,7 +19,7 @@ Tfrm1st::Tfrm1st(const UiPort& menu, QWidget* parent) : ViewForm(parent), menu_(
 void Tfrm1st::redraw()
 {
     DrawWinGWireframe(wg1st_->WinG, wg1st_->width(), wg1st_->height(), appState(), CheckedScheme(menu_),
-                      menu_.isChecked("ZoomOverlay1"));
+                      menu_.isChecked("ZoomOverlay1"), CheckedFill(menu_));
     wg1st_->update();
     drawn_ = true;
 }

@@ -3,6 +3,7 @@
 #include "core/number_text.h"
 #include "views/mesh.h"
 #include "views/pixel_line.h"
+#include "views/triangle_fill.h"
 
 #include <algorithm>
 #include <array>
@@ -51,23 +52,72 @@ Rgb GreyPen(long double z1, long double z2, long double z3)
     return {g, g, g};
 }
 
-void DrawWireframe(RgbImage& picture, int areaWidth, int areaHeight, const AppState& state, ColourScheme scheme)
+Rgb SchemePen(ColourScheme scheme, long double z1, long double z2, long double z3)
 {
-    const Projection projection(areaWidth, areaHeight, state.view.ViewSize, state.view.ViewRotation);
-    const bool blackOnWhite = scheme == ColourScheme::BlackOnWhite;
-    picture.resize(projection.width(), projection.height(), blackOnWhite ? White : Black);
-    const Rgb fixedPen = blackOnWhite ? Black : Green;
+    switch (scheme) {
+    case ColourScheme::GreenOnBlack:
+        return Green;
+    case ColourScheme::BlackOnWhite:
+        return Black;
+    case ColourScheme::ContourColour:
+        return ContourPen(z1, z2, z3);
+    case ColourScheme::ContourGrey:
+        return GreyPen(z1, z2, z3);
+    }
+    return Green;
+}
 
+Rgb FillColour(ColourScheme scheme, long double z1, long double z2, long double z3)
+{
+    if (scheme == ColourScheme::GreenOnBlack)
+        return Black;
+    if (scheme == ColourScheme::BlackOnWhite)
+        return White;
+    // Three fifths of a channel is never exactly half way, so this rounds to nearest.
+    const auto darken = [](std::uint8_t c) { return static_cast<std::uint8_t>((3 * c + 2) / 5); };
+    const Rgb pen = SchemePen(scheme, z1, z2, z3);
+    return {darken(pen.red), darken(pen.green), darken(pen.blue)};
+}
+
+namespace {
+
+void drawOutlines(RgbImage& picture, const AppState& state, const Projection& projection, ColourScheme scheme)
+{
     ForEachMeshCell(state, projection, [&](const MeshCell& cell) {
-        Rgb pen = fixedPen;
-        if (scheme == ColourScheme::ContourColour)
-            pen = ContourPen(cell.p1.world.z, cell.p2.world.z, cell.p3.world.z);
-        else if (scheme == ColourScheme::ContourGrey)
-            pen = GreyPen(cell.p1.world.z, cell.p2.world.z, cell.p3.world.z);
+        const Rgb pen = SchemePen(scheme, cell.p1.world.z, cell.p2.world.z, cell.p3.world.z);
         DrawPixelLine(picture, cell.p2.screen, cell.p1.screen, pen);
         DrawPixelLine(picture, cell.p1.screen, cell.p3.screen, pen);
         DrawPixelLine(picture, cell.p3.screen, cell.p2.screen, pen);
     });
+}
+
+void drawFilled(RgbImage& picture, const AppState& state, const Projection& projection, ColourScheme scheme)
+{
+    const ClipBox clip{0, 0, picture.width - 1, picture.height - 1};
+    ForEachMeshTriangle(state, projection, [&](const MeshTriangle& t) {
+        const long double za = t.a.world.z, zb = t.b.world.z, zc = t.c.world.z;
+        const Rgb fill = FillColour(scheme, za, zb, zc);
+        ForEachTriangleSpan(t.a.screen, t.b.screen, t.c.screen, clip, [&](int y, int left, int right) {
+            std::fill(&picture.at(left, y), &picture.at(right, y) + 1, fill);
+        });
+        const Rgb pen = SchemePen(scheme, za, zb, zc);
+        DrawPixelLine(picture, t.b.screen, t.a.screen, pen);
+        DrawPixelLine(picture, t.a.screen, t.c.screen, pen);
+        DrawPixelLine(picture, t.c.screen, t.b.screen, pen);
+    });
+}
+
+} // namespace
+
+void DrawWireframe(RgbImage& picture, int areaWidth, int areaHeight, const AppState& state, ColourScheme scheme,
+                   MeshFill fill)
+{
+    const Projection projection(areaWidth, areaHeight, state.view.ViewSize, state.view.ViewRotation);
+    picture.resize(projection.width(), projection.height(), scheme == ColourScheme::BlackOnWhite ? White : Black);
+    if (fill == MeshFill::Filled)
+        drawFilled(picture, state, projection, scheme);
+    else
+        drawOutlines(picture, state, projection, scheme);
 }
 
 } // namespace tolvar

@@ -25,7 +25,8 @@ TfrmDisplay::TfrmDisplay(const UiPort& menu, QWidget* parent)
 
 void TfrmDisplay::redraw()
 {
-    DrawWireframe(picture_, imgDisplay_->width(), imgDisplay_->height(), appState(), CheckedScheme(menu_));
+    DrawWireframe(picture_, imgDisplay_->width(), imgDisplay_->height(), appState(), CheckedScheme(menu_),
+                  CheckedFill(menu_));
     imgDisplay_->setImage(toQImage(picture_));
 }
 

@@ -2,11 +2,14 @@
 
 #include "views/mesh.h"
 #include "views/step_quotient.h"
+#include "views/triangle_fill.h"
+#include "views/wireframe_bitmap.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <utility>
+#include <vector>
 
 namespace tolvar {
 namespace {
@@ -34,7 +37,71 @@ void plot(TWinG& surface, std::int64_t x, std::int64_t y, std::uint8_t index)
         surface.SetPixel(static_cast<int>(x), static_cast<int>(y), index);
 }
 
+int distance2(Rgb a, Rgb b)
+{
+    const int dr = a.red - b.red, dg = a.green - b.green, db = a.blue - b.blue;
+    return dr * dr + dg * dg + db * db;
+}
+
+void drawOutlines(TWinG& surface, const AppState& state, const Projection& projection, std::uint8_t lines)
+{
+    ForEachMeshCell(state, projection, [&](const MeshCell& cell) {
+        const ScreenPoint s1 = cell.p1.screen;
+        const ScreenPoint s2 = cell.p2.screen;
+        if (!inside(surface, s1) || !inside(surface, s2))
+            return;
+        const ScreenPoint s3 = cell.p3.screen;
+        DrawSurfaceLine(surface, s2.x, s2.y, s1.x, s1.y, lines);
+        DrawSurfaceLine(surface, s1.x, s1.y, s3.x, s3.y, lines);
+    });
+}
+
+// A triangle's segments b-a and a-c are its cell's two mesh segments, or
+// for the triangle across the diagonal the two that close the cell. Only
+// cells with all four corners on the surface are drawn, so that every fill
+// ends at the lines of its cell rather than at the surface's edge.
+void drawFilled(TWinG& surface, const AppState& state, const Projection& projection, ColourScheme scheme,
+                const WinGColours& colours)
+{
+    const ClipBox clip{1, 1, surface.Width() - 1, surface.Height() - 1};
+    const bool contour = scheme == ColourScheme::ContourColour || scheme == ColourScheme::ContourGrey;
+    // The contour schemes use a handful of fill colours; each is looked up once.
+    std::vector<std::pair<Rgb, std::uint8_t>> entries;
+    const auto fillIndex = [&](const MeshTriangle& t) {
+        if (!contour)
+            return colours.background;
+        const Rgb colour = FillColour(scheme, t.a.world.z, t.b.world.z, t.c.world.z);
+        for (const auto& [known, index] : entries)
+            if (known == colour)
+                return index;
+        entries.emplace_back(colour, NearestEntry(surface.colourTable(), colour));
+        return entries.back().second;
+    };
+    ForEachMeshTriangle(state, projection, [&](const MeshTriangle& t) {
+        const MeshCell& cell = t.cell;
+        if (!inside(surface, cell.p1.screen) || !inside(surface, cell.p2.screen) ||
+            !inside(surface, cell.p3.screen) || !inside(surface, cell.p4.screen))
+            return;
+        const ScreenPoint a = t.a.screen, b = t.b.screen, c = t.c.screen;
+        const std::uint8_t index = fillIndex(t);
+        ForEachTriangleSpan(a, b, c, clip, [&](int y, int left, int right) {
+            std::memset(surface.scanLine(y) + left, index, static_cast<std::size_t>(right - left + 1));
+        });
+        DrawSurfaceLine(surface, b.x, b.y, a.x, a.y, colours.lines);
+        DrawSurfaceLine(surface, a.x, a.y, c.x, c.y, colours.lines);
+    });
+}
+
 } // namespace
+
+std::uint8_t NearestEntry(const ColourTable& table, Rgb colour)
+{
+    std::size_t best = 0;
+    for (std::size_t i = 1; i < table.size(); ++i)
+        if (distance2(table[i], colour) < distance2(table[best], colour))
+            best = i;
+    return static_cast<std::uint8_t>(best);
+}
 
 WinGColours WinGColoursFor(ColourScheme scheme)
 {
@@ -116,7 +183,7 @@ void DrawZoomOverlay(TWinG& surface, const AppState& state, std::uint8_t index)
 }
 
 void DrawWinGWireframe(TWinG& surface, int areaWidth, int areaHeight, const AppState& state, ColourScheme scheme,
-                       bool zoomOverlay)
+                       bool zoomOverlay, MeshFill fill)
 {
     const WinGColours colours = WinGColoursFor(scheme);
     const Projection projection(areaWidth, areaHeight, state.view.ViewSize, state.view.ViewRotation);
@@ -124,15 +191,10 @@ void DrawWinGWireframe(TWinG& surface, int areaWidth, int areaHeight, const AppS
     surface.SetWidth(static_cast<std::uint16_t>(projection.width()));
     clearInside(surface, colours.background);
 
-    ForEachMeshCell(state, projection, [&](const MeshCell& cell) {
-        const ScreenPoint s1 = cell.p1.screen;
-        const ScreenPoint s2 = cell.p2.screen;
-        if (!inside(surface, s1) || !inside(surface, s2))
-            return;
-        const ScreenPoint s3 = cell.p3.screen;
-        DrawSurfaceLine(surface, s2.x, s2.y, s1.x, s1.y, colours.lines);
-        DrawSurfaceLine(surface, s1.x, s1.y, s3.x, s3.y, colours.lines);
-    });
+    if (fill == MeshFill::Filled)
+        drawFilled(surface, state, projection, scheme, colours);
+    else
+        drawOutlines(surface, state, projection, colours.lines);
     if (zoomOverlay)
         DrawZoomOverlay(surface, state, colours.overlay);
 }

@@ -32,9 +32,15 @@ void DrawSurfaceLine(TWinG& surface, int x1, int y1, int x2, int y2, std::uint8_
 // window and a line from the viewer's corner to its centre.
 void DrawZoomOverlay(TWinG& surface, const AppState& state, std::uint8_t index);
 
+// The entry of the colour table nearest to a colour (the lowest of equals).
+std::uint8_t NearestEntry(const ColourTable& table, Rgb colour);
+
 // Sizes the surface to the clamped drawing area and draws the mesh (two
-// segments per cell) and, if asked, the zoom overlay on it.
+// segments per cell) and, if asked, the zoom overlay on it. Filled, each
+// triangle is painted far to near with the background, or for the contour
+// schemes with the table entry nearest to its darkened contour colour, and
+// then its two mesh segments are drawn.
 void DrawWinGWireframe(TWinG& surface, int areaWidth, int areaHeight, const AppState& state, ColourScheme scheme,
-                       bool zoomOverlay);
+                       bool zoomOverlay, MeshFill fill = MeshFill::Outline);
 
 } // namespace tolvar

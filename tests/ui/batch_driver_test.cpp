@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -82,12 +83,27 @@ TEST(BatchDriver, RefusesWhatAUserCouldNotDo)
              {"cancel-after=soon"},
              {"cancel-after=-1"},
              {"--bogus"},
+             {"tool=Smooth1"},                   // the Toolbox is hidden
+             {"Run1", "Toolbox1", "tool=Bogus"}, // no such button, found before any step
+             {"Run1", "Toolbox1", "tool=Thermal1"},
+             {"screen=shot.bmp"},
          }) {
         const auto r = runBatch(steps);
         EXPECT_EQ(r.status, 2) << steps.back();
         EXPECT_TRUE(r.err.starts_with("usage: ")) << r.err;
         EXPECT_EQ(r.out, "") << steps.back();
     }
+}
+
+TEST(BatchDriver, ClicksAndPrintsTheToolbox)
+{
+    const auto r = runBatch({"Run1", "Toolbox1", "tool=Mountains1", "tool=UndoZ1", "print=frmToolbox"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.out.starts_with("frmToolbox=enabled unchecked visible\nfrmToolbox.Run1=enabled unchecked visible\n"));
+    for (const char* line : {"Mountains1=enabled checked", "Mandelbrot1=enabled unchecked", "UndoZ1=disabled unchecked",
+                             "Thermal1=disabled unchecked", "btnRotLeft=enabled unchecked"})
+        EXPECT_NE(r.out.find("\nfrmToolbox." + std::string(line) + " visible\n"), std::string::npos) << line;
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 27);
 }
 
 TEST(BatchDriver, ALockedSizeBoxCannotBeTypedInto)

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QSet>
 
 using namespace tolvar;
@@ -25,7 +26,7 @@ TEST_F(WindowTest, SevenWindowsExistAndOnlyTheMainWindowIsShown)
     const std::pair<const char*, const char*> windowsAndCaptions[] = {
         {"Form1", "Tolvar"},           {"frmDisplay", "Wireframe Display"}, {"frmMapDisplay", "Overhead Map"},
         {"frmAbout", "About Tolvar"},  {"frmHistory", "Session History"},   {"frm1st", "WinG Wireframe"},
-        {"frmToolbox", "frmToolbox"},
+        {"frmToolbox", "Toolbox"},
     };
     for (const auto& [name, caption] : windowsAndCaptions) {
         QWidget* w = window(name);
@@ -66,10 +67,12 @@ TEST_F(WindowTest, TheStartStateOfTheMenusFollowsTheDesign)
     for (const char* name : {"Mandelbrot1", "Plan1", "WinG1", "N1280", "Green1", "ZoomOverlay1"})
         EXPECT_TRUE(item(name)->isChecked()) << name;
     for (const char* name : {"Circle1", "Mountains1", "Julia1", "JuliaBrot1", "MandelHigh1", "Wireframe2", "N640",
-                             "N320", "Black1", "Contour1", "Contour2", "Toolbox1", "SessionLogging1", "History1"})
+                             "N320", "Black1", "Contour1", "Contour2", "Filled1", "Toolbox1", "SessionLogging1",
+                             "History1"})
         EXPECT_FALSE(item(name)->isChecked()) << name;
-    for (const char* name : {"Toolbox1", "SaveBitmap1", "SaveTXTFile1", "SaveBinaryFile1", "Filled1"})
+    for (const char* name : {"SaveBitmap1", "SaveTXTFile1", "SaveBinaryFile1"})
         EXPECT_FALSE(itemEnabled(item(name))) << name;
+    EXPECT_TRUE(itemEnabled(item("Filled1")));
     for (const char* name : {"OpenPngHeight1", "OpenBinaryFile1", "OpenSession1", "SaveSession1"})
         EXPECT_TRUE(form().reachable(name)) << name;
     for (const char* name : {"RainRivers1", "Thermal1", "EarthQuake2", "Tile1", "Rotate2", "N1"})
@@ -175,11 +178,15 @@ TEST_F(WindowTest, TheToolboxAndHistoryItemsToggleTheirWindows)
     EXPECT_TRUE(item("History1")->isChecked());
     window("frmHistory")->close();
     EXPECT_FALSE(item("History1")->isChecked());
-    item("Toolbox1")->setEnabled(true);
+    click("Run1");
     click("Toolbox1");
     EXPECT_TRUE(window("frmToolbox")->isVisible());
+    EXPECT_TRUE(item("Toolbox1")->isChecked());
     click("Toolbox1");
     EXPECT_FALSE(window("frmToolbox")->isVisible());
+    click("Toolbox1");
+    window("frmToolbox")->close();
+    EXPECT_FALSE(item("Toolbox1")->isChecked());
 }
 
 TEST_F(WindowTest, AboutShowsWithoutBlocking)
@@ -187,6 +194,8 @@ TEST_F(WindowTest, AboutShowsWithoutBlocking)
     click("About1");
     EXPECT_TRUE(window("frmAbout")->isVisible());
     EXPECT_FALSE(window("frmAbout")->isModal());
+    const QString memo = window("frmAbout")->findChild<QPlainTextEdit*>()->toPlainText();
+    EXPECT_TRUE(memo.contains("README.md") && memo.contains("docs/TUTORIAL.md")) << memo.toStdString();
 }
 
 TEST_F(WindowTest, AnErrorEndsTheCommandWithAMessage)

@@ -184,6 +184,23 @@ TEST_F(ViewCommands, SchemeItemsRedrawTheCheckedWireframesButNotThePlan)
     EXPECT_EQ(CheckedScheme(ui), ColourScheme::GreenOnBlack);
 }
 
+TEST_F(ViewCommands, FilledTogglesApartFromTheSchemesAndRedrawsTheWireframes)
+{
+    startMap("1280");
+    ui.setChecked("Wireframe2", true);
+    Filled1Click(frame);
+    EXPECT_EQ(ui.calls, (Calls{"show frmDisplay", "show frm1st"}));
+    EXPECT_EQ(CheckedFill(ui), MeshFill::Filled);
+    Contour1Click(frame);
+    EXPECT_EQ(CheckedFill(ui), MeshFill::Filled);
+    ui.setChecked("WinG1", false);
+    ui.calls.clear();
+    Filled1Click(frame);
+    EXPECT_EQ(ui.calls, Calls{"show frmDisplay"});
+    EXPECT_EQ(CheckedFill(ui), MeshFill::Outline);
+    EXPECT_EQ(CheckedScheme(ui), ColourScheme::ContourColour);
+}
+
 TEST_F(ViewCommands, ZoomOverlayTogglesWithoutRedrawing)
 {
     startMap("1280");
