@@ -85,7 +85,7 @@ TEST(BatchDriver, RefusesWhatAUserCouldNotDo)
              {"--bogus"},
              {"tool=Smooth1"},                   // the Toolbox is hidden
              {"Run1", "Toolbox1", "tool=Bogus"}, // no such button, found before any step
-             {"Run1", "Toolbox1", "tool=Thermal1"},
+             {"Toolbox1", "tool=UndoZ1"}, // Undo waits for a first operation
              {"screen=shot.bmp"},
          }) {
         const auto r = runBatch(steps);
@@ -101,7 +101,7 @@ TEST(BatchDriver, ClicksAndPrintsTheToolbox)
     EXPECT_EQ(r.status, 0);
     EXPECT_TRUE(r.out.starts_with("frmToolbox=enabled unchecked visible\nfrmToolbox.Run1=enabled unchecked visible\n"));
     for (const char* line : {"Mountains1=enabled checked", "Mandelbrot1=enabled unchecked", "UndoZ1=disabled unchecked",
-                             "Thermal1=disabled unchecked", "btnRotLeft=enabled unchecked"})
+                             "Thermal1=enabled unchecked", "btnRotLeft=enabled unchecked"})
         EXPECT_NE(r.out.find("\nfrmToolbox." + std::string(line) + " visible\n"), std::string::npos) << line;
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 27);
 }
