@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake
+  build-essential cmake file
   qt6-base-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-dejavu-extra
