@@ -40,10 +40,7 @@ const std::set<std::string> reservedWords{"print", "dialog",   "confirm", "grid"
 
 constexpr int ScreenSettleMs = 700;
 
-QString qs(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
+QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 std::optional<int> millisecondsOf(const std::string& text)
 {
@@ -100,8 +97,8 @@ const char* BatchDriver::helpText()
            "  dblclick=frmDisplay  double-click the wireframe display (saves WireFram.bmp)\n"
            "  cancel-after=MS    press Cancel in the progress dialog of the next long run, MS\n"
            "                     milliseconds after it started (the dialog shows after a second)\n"
-           "Exit status: 0 done, 1 an error box was shown, 2 a usage error.\n"
            "  screen=PATH.png    write a picture of the whole screen, once the windows have settled\n"
+           "Exit status: 0 done, 1 an error box was shown, 2 a usage error.\n"
            "With --keep-going the run goes on after an error, as a user goes on after closing the box.\n"
            "With --on-screen the windows show on the display (an X server such as Xvfb with a window\n"
            "manager) instead of the fixed 1280 x 1024 offscreen screen.\n";
@@ -320,10 +317,7 @@ void BatchDriver::print(const std::string& name)
                  << stateWords(button->isEnabled(), button->isChecked(), button->isVisible()) << std::endl;
 }
 
-void BatchDriver::writeGrid(const std::string& path)
-{
-    createFile(path, gridBytes(appState().HeightMap));
-}
+void BatchDriver::writeGrid(const std::string& path) { createFile(path, gridBytes(appState().HeightMap)); }
 
 // The file's lines replace the memo's text, as if typed over it; the memo
 // takes "\r\n" as one line break.
@@ -446,9 +440,6 @@ QObject* BatchDriver::named(const std::string& name) const
     return nullptr;
 }
 
-QObject* BatchDriver::viewWindow(const std::string& name) const
-{
-    return qobject_cast<ViewForm*>(named(name));
-}
+QObject* BatchDriver::viewWindow(const std::string& name) const { return qobject_cast<ViewForm*>(named(name)); }
 
 } // namespace tolvar

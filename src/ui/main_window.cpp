@@ -37,9 +37,9 @@ QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<
 
 // The progress of a long command: a modal dialog that Qt shows once the
 // command has gone on for a second, with the step reached and a Cancel button.
-class RunProgress : public Progress {
+class CommandProgress : public Progress {
 public:
-    RunProgress(QWidget* parent, int steps, std::string_view title, std::string_view stepName, bool& inLongRun)
+    CommandProgress(QWidget* parent, int steps, std::string_view title, std::string_view stepName, bool& inLongRun)
         : dialog_(parent), steps_(steps), stepName_(qs(stepName)), inLongRun_(inLongRun)
     {
         dialog_.setObjectName("dlgProgress");
@@ -53,7 +53,7 @@ public:
         dialog_.setValue(0); // starts the clock of the minimum duration
         inLongRun_ = true;
     }
-    ~RunProgress() override { inLongRun_ = false; }
+    ~CommandProgress() override { inLongRun_ = false; }
 
     bool cancelled(int stepReached) override
     {
@@ -299,7 +299,7 @@ void TForm1::setBusyCursor(bool busy)
 
 std::unique_ptr<Progress> TForm1::startProgress(int steps, std::string_view title, std::string_view stepName)
 {
-    return std::make_unique<RunProgress>(this, steps, title, stepName, inLongRun_);
+    return std::make_unique<CommandProgress>(this, steps, title, stepName, inLongRun_);
 }
 
 void TForm1::closeEvent(QCloseEvent* event)
