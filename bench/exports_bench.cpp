@@ -9,6 +9,8 @@
 #include "irregular_map.h"
 #include "session/session_commands.h"
 
+#include "bench_directory.h"
+
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -19,10 +21,7 @@ using namespace tolvar::testing;
 
 namespace {
 
-const std::filesystem::path dir = std::filesystem::temp_directory_path() / "tolvar-exports-bench";
-const struct RemoveFiles {
-    ~RemoveFiles() { std::filesystem::remove_all(dir); }
-} removeFiles;
+const BenchDirectory dir("tolvar-exports-bench");
 
 // Runs an item over and over, its dialog answered with path each time, on
 // an irregular 512 map and a history of circle lines.
@@ -76,7 +75,6 @@ Command commandNamed(std::string_view item)
 }
 
 const int registered = [] {
-    std::filesystem::create_directories(dir);
     // Saves first: each open reads the file its save wrote.
     const std::pair<std::string_view, const char*> runs[] = {
         {"SaveBitmap1", "map.png"},     {"SaveBitmap1", "map.bmp"},      {"SaveBinaryFile1", "map.r16"},

@@ -11,6 +11,8 @@
 
 #include <QBuffer>
 #include <QImage>
+#include "bench_directory.h"
+
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -21,10 +23,7 @@ using namespace tolvar::testing;
 
 namespace {
 
-const std::filesystem::path dir = std::filesystem::temp_directory_path() / "tolvar-imports-bench";
-const struct RemoveFiles {
-    ~RemoveFiles() { std::filesystem::remove_all(dir); }
-} removeFiles;
+const BenchDirectory dir("tolvar-imports-bench");
 
 std::string demFile()
 {
@@ -77,7 +76,6 @@ void BM_Import(benchmark::State& state, Command command, std::string path)
 }
 
 const int registered = [] {
-    std::filesystem::create_directories(dir);
     const std::pair<std::string_view, std::string> files[] = {
         {"OpenDEMFile1", demFile()},
         {"SaveDEMFile1", std::string(VistaproFileBytes, '\x5a')},

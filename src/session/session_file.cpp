@@ -53,6 +53,8 @@ void requireUtf8(std::string_view text)
 
 } // namespace
 
+const SizeLimit SessionFileLimit{"a session file", 16 * MiB};
+
 std::vector<std::string> ReadSessionRecords(std::span<const std::uint8_t> file)
 {
     std::string_view text(reinterpret_cast<const char*>(file.data()), file.size());
@@ -86,7 +88,7 @@ void OpenSessionFile(Frame& frame)
     const auto path = frame.prompter().chooseFile(OpenDialog);
     if (!path)
         return;
-    frame.ui().replaceHistory(ReadSessionRecords(ReadWholeFile(*path, {"a session file", 16 * MiB})));
+    frame.ui().replaceHistory(ReadSessionRecords(ReadWholeFile(*path, SessionFileLimit)));
 }
 
 void SaveSessionFile(Frame& frame)

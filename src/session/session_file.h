@@ -8,6 +8,10 @@
 namespace tolvar {
 
 class Frame;
+struct SizeLimit;
+
+// The largest session file that opens: far beyond any real history.
+extern const SizeLimit SessionFileLimit;
 
 // A session file: the history's records as UTF-8 text, one per line.
 

@@ -6,6 +6,7 @@
 #include "core/scripted_prompter.h"
 #include "formats/file_io.h"
 #include "session/history_window.h"
+#include "session/session_file.h"
 #include "ui/app_windows.h"
 #include "ui/main_window.h"
 #include "ui/menu_tree.h"
@@ -324,7 +325,7 @@ void BatchDriver::writeGrid(const std::string& path) { createFile(path, gridByte
 void BatchDriver::readHistory(const std::string& path)
 {
     try {
-        const std::vector<std::uint8_t> bytes = ReadWholeFile(path, {"a session file", 16 * MiB});
+        const std::vector<std::uint8_t> bytes = ReadWholeFile(path, SessionFileLimit);
         const QString text =
             QString::fromUtf8(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
         qobject_cast<TfrmHistory*>(named("frmHistory"))->setText(text);
@@ -335,9 +336,7 @@ void BatchDriver::readHistory(const std::string& path)
 
 void BatchDriver::writeHistory(const std::string& path)
 {
-    std::string text;
-    for (const std::string& line : windows_.form1().historyLines())
-        text += line + '\n';
+    const std::string text = WriteSessionRecords(windows_.form1().historyLines());
     createFile(path, std::vector<std::uint8_t>(text.begin(), text.end()));
 }
 
