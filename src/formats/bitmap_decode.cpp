@@ -1,10 +1,8 @@
 #include "formats/bitmap_decode.h"
 
 #include "core/error.h"
+#include "formats/memory_image_reader.h"
 
-#include <QBuffer>
-#include <QByteArray>
-#include <QImageReader>
 
 #include <algorithm>
 #include <array>
@@ -137,12 +135,8 @@ void stretchNarrowChannels(QImage& picture, const std::array<std::uint32_t, 3>& 
 
 QImage DecodeBitmap(std::span<const std::uint8_t> file)
 {
-    QByteArray data =
-        QByteArray::fromRawData(reinterpret_cast<const char*>(file.data()), static_cast<qsizetype>(file.size()));
-    QBuffer device(&data);
-    device.open(QIODevice::ReadOnly);
-    QImageReader reader(&device, "bmp");
-    reader.setAutoDetectImageFormat(false);
+    MemoryImageReader bmp(file, "bmp");
+    QImageReader& reader = bmp.reader();
     // Run-length data may skip pixels, which the reader leaves as it finds
     // them: start from palette entry 0 so that every import reads the same.
     QImage picture(reader.size(), reader.imageFormat());

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tolvar {
@@ -46,6 +47,12 @@ private:
     int fd_;
     std::int64_t size_;
 };
+
+// The bytes of a text, for the whole-file writers.
+inline std::span<const std::uint8_t> TextBytes(std::string_view text)
+{
+    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
 
 // The whole of a file no larger than limit; a larger one is refused unread,
 // so that it costs neither time nor memory.

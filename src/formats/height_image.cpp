@@ -5,10 +5,10 @@
 #include "core/number_text.h"
 #include "formats/file_io.h"
 #include "formats/map_import.h"
+#include "formats/memory_image_reader.h"
 #include "formats/wide_height.h"
 
 #include <QBuffer>
-#include <QImageReader>
 
 #include <algorithm>
 #include <cctype>
@@ -108,12 +108,8 @@ QImage HeightPreview8(const Grid& map, int rows, int cols)
 
 QImage DecodePngHeights(std::span<const std::uint8_t> file)
 {
-    QByteArray data =
-        QByteArray::fromRawData(reinterpret_cast<const char*>(file.data()), static_cast<qsizetype>(file.size()));
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "png");
-    reader.setAutoDetectImageFormat(false); // nothing but PNG
+    MemoryImageReader png(file, "png");
+    QImageReader& reader = png.reader();
     const QSize size = reader.size();
     if (!size.isValid())
         throw Error("PNG image is not valid");

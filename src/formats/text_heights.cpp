@@ -87,7 +87,7 @@ void SaveTextHeightFile(Frame& frame)
     if (!path)
         return;
     const std::string text = EncodeTextHeights(frame.state().HeightMap);
-    WriteWholeFile(*path, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+    WriteWholeFile(*path, TextBytes(text));
 }
 
 } // namespace tolvar

@@ -97,7 +97,7 @@ void SaveSessionFile(Frame& frame)
     if (!path)
         return;
     const std::string text = WriteSessionRecords(frame.ui().historyLines());
-    WriteWholeFile(*path, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+    WriteWholeFile(*path, TextBytes(text));
 }
 
 } // namespace tolvar

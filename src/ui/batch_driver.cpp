@@ -337,7 +337,7 @@ void BatchDriver::readHistory(const std::string& path)
 void BatchDriver::writeHistory(const std::string& path)
 {
     const std::string text = WriteSessionRecords(windows_.form1().historyLines());
-    createFile(path, std::vector<std::uint8_t>(text.begin(), text.end()));
+    createFile(path, TextBytes(text));
 }
 
 // A file the driver writes; a failure shows the error box, as in the program.
