@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/grid.h"
+#include "surface/rgb_image.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace tolvar {
+
+// The lowest and highest map cell (rows and columns 1..size, border ring left out).
+struct HeightRange {
+    Height lowest = 0;
+    Height highest = 0;
+};
+HeightRange MapHeightRange(const Grid& grid, int rows, int cols);
+
+// The colours of the shaded views: water blue below the sea level, deepening
+// towards the lowest cell; from the sea level up, green, brown, grey and
+// white at the highest cell. Kept as one table of every height, so that a
+// view looks a colour up per cell instead of interpolating.
+class HeightRamp {
+public:
+    HeightRamp(std::int32_t seaLevel, HeightRange range);
+
+    Rgb operator()(Height h) const { return table_[h]; }
+
+private:
+    std::vector<Rgb> table_;
+};
+
+} // namespace tolvar
