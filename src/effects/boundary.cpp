@@ -68,7 +68,10 @@ void dome(Grid& map, int n, const FractalParams& p)
         Height* cells = map.row(i);
         for (int j = 0; j <= n + 1; ++j) {
             const long double v = static_cast<long double>(cells[j]) * factors[std::abs(j - p.HalfCols)] * steepness;
-            cells[j] = static_cast<Height>(static_cast<std::int64_t>(rintl(std::max(v, 0.0L))));
+            // llrintl rounds half to even and converts in one fistp; rintl
+            // followed by a cast would switch the x87 control word to
+            // truncation and back for every cell.
+            cells[j] = static_cast<Height>(llrintl(std::max(v, 0.0L)));
         }
     }
 }

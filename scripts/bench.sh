@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds the benchmarks in the build users get (scripts/start.sh's tree),
+# runs every benchmark program and prints one table: each item's median
+# time over several repetitions against its target from bench/targets.tsv.
+#   scripts/bench.sh [REPETITIONS]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+scripts/build.sh build -DTOLVAR_BENCHMARKS=ON
+repetitions=${1:-5}
+
+echo "| program | item | median | target | meets |"
+echo "|---|---|---|---|---|"
+for program in build/bench/*-bench; do
+  "$program" --benchmark_repetitions="$repetitions" --benchmark_report_aggregates_only=true \
+    --benchmark_format=csv 2>/dev/null |
+    awk -v program="$(basename "$program")" -f scripts/bench-table.awk bench/targets.tsv -
+done
