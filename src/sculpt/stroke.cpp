@@ -110,6 +110,7 @@ CellRect Stroke::pullAlong(PathPoint a, PathPoint b)
             const double base = base_(row, col);
             map_(row, col) = clampedHeight(base + weight * strength * (targetAt(row, col, spot.along) - base));
         }
+    touched_ = touched_.united(cells);
     return cells;
 }
 

@@ -49,6 +49,8 @@ public:
     // have changed. A Ramp's path is its press and the latest point only.
     CellRect moveTo(PathPoint point);
 
+    // Every cell the stroke has reached so far.
+    const CellRect& touched() const { return touched_; }
     const BrushSettings& settings() const { return settings_; }
     const std::vector<PathPoint>& path() const { return path_; }
 
@@ -69,6 +71,7 @@ private:
     std::vector<double> pull_;
     // A Ramp's cells as its latest move left them.
     CellRect rampCells_;
+    CellRect touched_;
 };
 
 } // namespace tolvar
