@@ -42,7 +42,8 @@ struct Screen {
     void show(const CellRect& cells)
     {
         picture.paint(cells, pixels);
-        const QRect rect(QPoint(cells.firstCol - 1, Side - cells.lastRow), QPoint(cells.lastCol - 1, Side - cells.firstRow));
+        const QRect rect(QPoint(cells.firstCol - 1, Side - cells.lastRow),
+                         QPoint(cells.lastCol - 1, Side - cells.firstRow));
         CopyPixels(pixels, rect, image);
         QPainter(&window).drawImage(rect, image, rect);
     }
@@ -67,8 +68,8 @@ void BM_SculptMove(benchmark::State& bench)
     for (auto _ : bench) {
         const double angle = ++step * 0.02;
         const CellRect cells = stroke.moveTo(PathPointAt(256 + 150 * std::sin(angle), 256 - 150 * std::cos(angle)));
-        screen.show({std::max(cells.firstRow - 1, 1), std::min(cells.lastRow + 1, Side), std::max(cells.firstCol - 1, 1),
-                     std::min(cells.lastCol + 1, Side)});
+        screen.show({std::max(cells.firstRow - 1, 1), std::min(cells.lastRow + 1, Side),
+                     std::max(cells.firstCol - 1, 1), std::min(cells.lastCol + 1, Side)});
     }
 }
 BENCHMARK(BM_SculptMove)->Arg(32)->Arg(128)->Unit(benchmark::kMillisecond);

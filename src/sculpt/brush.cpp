@@ -31,7 +31,10 @@ std::int32_t readInRange(std::string_view text, const char* name, std::int32_t l
 
 } // namespace
 
-std::string_view BrushName(BrushKind kind) { return BrushNames[static_cast<std::size_t>(kind)].second; }
+std::string_view BrushName(BrushKind kind)
+{
+    return BrushNames[static_cast<std::size_t>(kind)].second;
+}
 
 std::optional<BrushKind> BrushNamed(std::string_view name)
 {

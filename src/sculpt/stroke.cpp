@@ -8,11 +8,20 @@ namespace {
 
 constexpr std::int64_t Hundredths = 100;
 
-std::size_t cellIndex(int row, int col) { return static_cast<std::size_t>(row) * Grid::Side + static_cast<std::size_t>(col); }
+std::size_t cellIndex(int row, int col)
+{
+    return static_cast<std::size_t>(row) * Grid::Side + static_cast<std::size_t>(col);
+}
 
 // Floor and ceiling of a / 100 for either sign.
-std::int64_t floorCells(std::int64_t a) { return a >= 0 ? a / Hundredths : -((-a + Hundredths - 1) / Hundredths); }
-std::int64_t ceilCells(std::int64_t a) { return -floorCells(-a); }
+std::int64_t floorCells(std::int64_t a)
+{
+    return a >= 0 ? a / Hundredths : -((-a + Hundredths - 1) / Hundredths);
+}
+std::int64_t ceilCells(std::int64_t a)
+{
+    return -floorCells(-a);
+}
 
 struct SegmentSpot {
     // Squared distance in hundredths, and the share of the way from a to b
@@ -91,7 +100,9 @@ CellRect Stroke::reach(PathPoint a, PathPoint b) const
     const std::int64_t right = floorCells(std::max(a.col, b.col) + r), left = ceilCells(std::min(a.col, b.col) - r);
     if (bottom > rows_ || top < 1 || left > cols_ || right < 1)
         return {};
-    const auto inMap = [](std::int64_t v, int highest) { return static_cast<int>(std::clamp<std::int64_t>(v, 1, highest)); };
+    const auto inMap = [](std::int64_t v, int highest) {
+        return static_cast<int>(std::clamp<std::int64_t>(v, 1, highest));
+    };
     return {inMap(bottom, rows_), inMap(top, rows_), inMap(left, cols_), inMap(right, cols_)};
 }
 

@@ -231,7 +231,7 @@ void BatchDriver::perform(const Step& step)
     else if (step.key == "drag")
         drag(*dragPath(value));
     else if (step.key == "zoom")
-        sculpt().canvas().setZoom(*zoomPercent(value));
+        windows_.sculpt().canvas().setZoom(*zoomPercent(value));
     else
         typeInto(step.key, value);
 }
@@ -460,7 +460,8 @@ QObject* BatchDriver::viewWindow(const std::string& name) const { return qobject
 QWidget* BatchDriver::otherBox(const std::string& name) const
 {
     QObject* target = named(name);
-    return qobject_cast<QLineEdit*>(target) || qobject_cast<QComboBox*>(target) ? static_cast<QWidget*>(target) : nullptr;
+    const bool box = qobject_cast<QLineEdit*>(target) || qobject_cast<QComboBox*>(target);
+    return box ? static_cast<QWidget*>(target) : nullptr;
 }
 
 // Typed and confirmed, as with Enter; a list box takes one of its items.
@@ -479,8 +480,6 @@ void BatchDriver::typeIntoOther(const std::string& name, const std::string& text
         list->setCurrentIndex(index);
     }
 }
-
-TfrmSculpt& BatchDriver::sculpt() const { return *qobject_cast<TfrmSculpt*>(named("frmSculpt")); }
 
 // The text after "frmSculpt:", or nothing for another window.
 std::optional<std::string> BatchDriver::sculptArgument(const std::string& target)
@@ -520,7 +519,7 @@ std::optional<std::vector<MapSpot>> BatchDriver::dragPath(const std::string& tar
 // the last, sent to the view's picture as the mouse would.
 void BatchDriver::drag(const std::vector<MapSpot>& path)
 {
-    SculptCanvas& canvas = sculpt().canvas();
+    SculptCanvas& canvas = windows_.sculpt().canvas();
     requireShown(&canvas, "frmSculpt");
     QWidget* picture = canvas.viewport();
     const auto send = [&](QEvent::Type type, MapSpot spot, Qt::MouseButtons held) {

@@ -15,7 +15,6 @@ class QWidget;
 namespace tolvar {
 
 struct MapSpot;
-class TfrmSculpt;
 class AppWindows;
 class ScriptedPrompter;
 
@@ -65,7 +64,6 @@ private:
     void requireShown(const QWidget* widget, const std::string& name) const;
     void typeIntoOther(const std::string& name, const std::string& text);
     QWidget* otherBox(const std::string& name) const;
-    TfrmSculpt& sculpt() const;
     static std::optional<std::string> sculptArgument(const std::string& target);
     static std::optional<int> zoomPercent(const std::string& target);
     static std::optional<std::vector<MapSpot>> dragPath(const std::string& target);

@@ -47,10 +47,14 @@ void SculptCanvas::showPixels(const RgbImage& picture, const QRect& pixels)
     CopyPixels(picture, pixels, picture_);
     const double s = scale();
     const QPointF at = QPointF(pixels.left() * s, pixels.top() * s) - scroll();
-    viewport()->update(QRectF(at, QSizeF(pixels.width() * s, pixels.height() * s)).toAlignedRect().adjusted(-1, -1, 1, 1));
+    viewport()->update(
+        QRectF(at, QSizeF(pixels.width() * s, pixels.height() * s)).toAlignedRect().adjusted(-1, -1, 1, 1));
 }
 
-QPointF SculptCanvas::scroll() const { return QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value()); }
+QPointF SculptCanvas::scroll() const
+{
+    return QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value());
+}
 
 void SculptCanvas::updateScrollBars()
 {
@@ -74,14 +78,18 @@ void SculptCanvas::setZoom(int percent, QPointF anchor)
     viewport()->update();
 }
 
-void SculptCanvas::setZoom(int percent) { setZoom(percent, QRectF(viewport()->rect()).center()); }
+void SculptCanvas::setZoom(int percent)
+{
+    setZoom(percent, QRectF(viewport()->rect()).center());
+}
 
 void SculptCanvas::fit()
 {
     if (picture_.isNull())
         return;
     const QSize view = viewport()->size();
-    const int percent = static_cast<int>(std::min(100.0 * view.width() / picture_.width(), 100.0 * view.height() / picture_.height()));
+    const int percent =
+        static_cast<int>(std::min(100.0 * view.width() / picture_.width(), 100.0 * view.height() / picture_.height()));
     setZoom(percent);
 }
 
@@ -117,7 +125,8 @@ void SculptCanvas::paintEvent(QPaintEvent* event)
                               QPoint(static_cast<int>(exposed.right() / s), static_cast<int>(exposed.bottom() / s)))
                             .intersected(picture_.rect());
     if (!cells.isEmpty())
-        painter.drawImage(QRectF(QPointF(cells.left() * s, cells.top() * s) - scroll(), QSizeF(cells.width() * s, cells.height() * s)),
+        painter.drawImage(QRectF(QPointF(cells.left() * s, cells.top() * s) - scroll(),
+                                 QSizeF(cells.width() * s, cells.height() * s)),
                           picture_, cells);
     if (cursor_ && !panFrom_) {
         painter.setRenderHint(QPainter::Antialiasing);
@@ -149,7 +158,10 @@ void SculptCanvas::resizeEvent(QResizeEvent* event)
     updateScrollBars();
 }
 
-void SculptCanvas::scrollContentsBy(int, int) { viewport()->update(); }
+void SculptCanvas::scrollContentsBy(int, int)
+{
+    viewport()->update();
+}
 
 void SculptCanvas::mousePressEvent(QMouseEvent* event)
 {

@@ -53,7 +53,8 @@ Rgb SculptPicture::shaded(int row, int col) const
 {
     const Gradient g = HornGradient(map_, rows_, cols_, row, col);
     const double east = g.east / UnitsPerCellWidth, north = g.north / UnitsPerCellWidth;
-    const double lit = (-east * LightEast - north * LightNorth + LightUp) / std::sqrt(1.0 + east * east + north * north);
+    const double lit =
+        (-east * LightEast - north * LightNorth + LightUp) / std::sqrt(1.0 + east * east + north * north);
     const double factor = std::max(0.0, lit) / LightUp;
     const Rgb colour = ramp_(map_(row, col));
     return {scaled(colour.red, factor), scaled(colour.green, factor), scaled(colour.blue, factor)};

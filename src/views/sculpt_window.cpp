@@ -18,7 +18,10 @@
 namespace tolvar {
 namespace {
 
-int nearestCell(double at) { return static_cast<int>(std::floor(at + 0.5)); }
+int nearestCell(double at)
+{
+    return static_cast<int>(std::floor(at + 0.5));
+}
 
 // The cells whose shading reads the given ones: one more on every side.
 CellRect withNeighbours(const CellRect& cells, int rows, int cols)
@@ -167,11 +170,14 @@ QImage TfrmSculpt::viewBuffer() const
 
 void TfrmSculpt::press(MapSpot spot)
 {
+    // A release the window never heard of still ends its stroke, so that
+    // the history holds every change.
+    if (stroke_)
+        release();
     run_([this, spot](Frame& frame) {
-        const BrushSettings settings =
-            ReadBrushSettings(cboBrush_->currentText().toStdString(), ediRadius_->text().toStdString(),
-                              ediStrength_->text().toStdString(), ediHardness_->text().toStdString(),
-                              ediTarget_->text().toStdString());
+        const BrushSettings settings = ReadBrushSettings(
+            cboBrush_->currentText().toStdString(), ediRadius_->text().toStdString(),
+            ediStrength_->text().toStdString(), ediHardness_->text().toStdString(), ediTarget_->text().toStdString());
         stroke_ = StartStroke(frame, settings, PathPointAt(spot.row, spot.col));
     });
     if (stroke_)

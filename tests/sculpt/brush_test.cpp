@@ -33,7 +33,10 @@ Grid patchMap()
     return map;
 }
 
-PathPoint at(double row, double col) { return PathPointAt(row, col); }
+PathPoint at(double row, double col)
+{
+    return PathPointAt(row, col);
+}
 
 Grid stroked(Grid map, const BrushSettings& settings, const std::vector<PathPoint>& path)
 {
@@ -60,10 +63,10 @@ TEST(Brush, MovesCellsTowardItsTarget)
         {BrushKind::Raise, 1, 50, 100, {at(4, 4)}, 5, 4, 2200},
         {BrushKind::Raise, 1, 50, 100, {at(4, 4)}, 5, 5, 1100}, // diagonal: out of reach
         {BrushKind::Lower, 1, 50, 100, {at(4, 4)}, 3, 4, 100},
-        {BrushKind::Lower, 1, 100, 100, {at(4, 4)}, 3, 4, 0}, // 600 - 1000 clamps, never wraps
-        {BrushKind::Smooth, 1, 50, 100, {at(4, 4)}, 4, 4, 1650}, // 3 x 3 mean 11700 / 9 = 1300
-        {BrushKind::Flatten, 1, 50, 100, {at(4, 4)}, 4, 3, 1600}, // toward 2000 under the press
-        {BrushKind::SetHeight, 1, 50, 100, {at(4, 4)}, 3, 4, 800}, // toward 1000
+        {BrushKind::Lower, 1, 100, 100, {at(4, 4)}, 3, 4, 0},             // 600 - 1000 clamps, never wraps
+        {BrushKind::Smooth, 1, 50, 100, {at(4, 4)}, 4, 4, 1650},          // 3 x 3 mean 11700 / 9 = 1300
+        {BrushKind::Flatten, 1, 50, 100, {at(4, 4)}, 4, 3, 1600},         // toward 2000 under the press
+        {BrushKind::SetHeight, 1, 50, 100, {at(4, 4)}, 3, 4, 800},        // toward 1000
         {BrushKind::Ramp, 1, 100, 100, {at(4, 3), at(4, 5)}, 4, 4, 1050}, // halfway from 1200 to 900
         {BrushKind::Ramp, 1, 50, 100, {at(4, 3), at(4, 5)}, 4, 4, 1525},
         // Hardness 0 eases from the centre: at half the radius 1 - 0.25 x 2 = 0.5,

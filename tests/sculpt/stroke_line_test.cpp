@@ -9,8 +9,7 @@ using tolvar::testing::errorOf;
 
 TEST(StrokeLine, ReadsWhatItWritesInHundredthsOfACell)
 {
-    const StrokeRecord stroke{{BrushKind::SetHeight, 16, 50, 0, 1000},
-                              {{12050, 3300}, {12125, -7}, {5, 51200}}};
+    const StrokeRecord stroke{{BrushKind::SetHeight, 16, 50, 0, 1000}, {{12050, 3300}, {12125, -7}, {5, 51200}}};
     const std::string line = "Brs=Set Height,16,50,0,1000,120.5,33;121.25,-0.07;0.05,512";
     EXPECT_EQ(StrokeLine(stroke), line);
     EXPECT_EQ(ParseStrokeLine(line.substr(4)), stroke);

@@ -13,14 +13,33 @@ using tolvar::testing::runBatch;
 TEST(BatchSculpt, StrokesUndoAndRerunToTheSameMap)
 {
     const std::string dir = tolvar::testing::scratchDirectory();
-    const auto drawn = runBatch(
-        {"--keep-going", "SessionLogging1", "cboHeight=2560", "Run1", "Sculpt1", "ediRadius=12",
-         "drag=frmSculpt:20.5,30.25;60,90.5;100.33,40", "zoom=frmSculpt:250", "cboBrush=Smooth",
-         "drag=frmSculpt:200,200;150,210.07", "cboBrush=Ramp", "ediHardness=100", "drag=frmSculpt:30,200;90,90;240,31",
-         "grid=before.raw", "ediRadius=0", "drag=frmSculpt:70,70;80,80", "grid=refused.raw", "ediRadius=128",
-         "cboBrush=Set Height", "ediTarget=65535", "ediStrength=100", "drag=frmSculpt:128,128", "grid=after.raw",
-         "history-out=log.txt", "UndoZ1", "grid=undone.raw"},
-        dir);
+    const auto drawn = runBatch({"--keep-going",
+                                 "SessionLogging1",
+                                 "cboHeight=2560",
+                                 "Run1",
+                                 "Sculpt1",
+                                 "ediRadius=12",
+                                 "drag=frmSculpt:20.5,30.25;60,90.5;100.33,40",
+                                 "zoom=frmSculpt:250",
+                                 "cboBrush=Smooth",
+                                 "drag=frmSculpt:200,200;150,210.07",
+                                 "cboBrush=Ramp",
+                                 "ediHardness=100",
+                                 "drag=frmSculpt:30,200;90,90;240,31",
+                                 "grid=before.raw",
+                                 "ediRadius=0",
+                                 "drag=frmSculpt:70,70;80,80",
+                                 "grid=refused.raw",
+                                 "ediRadius=128",
+                                 "cboBrush=Set Height",
+                                 "ediTarget=65535",
+                                 "ediStrength=100",
+                                 "drag=frmSculpt:128,128",
+                                 "grid=after.raw",
+                                 "history-out=log.txt",
+                                 "UndoZ1",
+                                 "grid=undone.raw"},
+                                dir);
     EXPECT_EQ(drawn.status, 1);
     EXPECT_EQ(drawn.err, "error: '0' is not a valid radius: it takes 1 to 128\n");
     const std::string log = readFile(dir + "/log.txt");
