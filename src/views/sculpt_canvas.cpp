@@ -95,8 +95,10 @@ void SculptCanvas::fit()
 
 void SculptCanvas::setBrushRadius(int cells)
 {
+    const std::optional<QPointF> cursor = cursor_;
     moveOutline(std::nullopt);
     brushRadius_ = cells;
+    moveOutline(cursor);
 }
 
 QPointF SculptCanvas::pointOf(MapSpot spot) const
