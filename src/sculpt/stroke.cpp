@@ -55,8 +55,11 @@ Height clampedHeight(double value)
 
 PathPoint PathPointAt(double row, double col)
 {
-    return {static_cast<std::int32_t>(std::nearbyint(row * Hundredths)),
-            static_cast<std::int32_t>(std::nearbyint(col * Hundredths))};
+    const auto near = [](double cells) {
+        constexpr double farthest = FarthestHundredths;
+        return static_cast<std::int32_t>(std::clamp(std::nearbyint(cells * Hundredths), -farthest, farthest));
+    };
+    return {near(row), near(col)};
 }
 
 CellRect CellRect::united(const CellRect& other) const

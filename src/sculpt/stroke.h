@@ -17,7 +17,12 @@ struct PathPoint {
     bool operator==(const PathPoint&) const = default;
 };
 
-// The nearest point of the path to a position in cells, half to even.
+// How far from the map a point of a path may lie, in hundredths: far enough
+// for any mouse, near enough for the squares of the stroke's arithmetic.
+inline constexpr std::int32_t FarthestHundredths = 1'000'000;
+
+// The nearest point of the path to a position in cells, half to even, kept
+// within FarthestHundredths.
 PathPoint PathPointAt(double row, double col);
 
 // Map rows and columns, both ends included; empty when first > last.

@@ -8,10 +8,6 @@
 namespace tolvar {
 namespace {
 
-// A path point's row or column stays within this many cells of the map, so
-// that its squares fit the stroke's arithmetic.
-constexpr std::int32_t FarthestHundredths = 1'000'000;
-
 std::string cellsText(std::int32_t hundredths)
 {
     const std::int32_t whole = std::abs(hundredths) / 100, part = std::abs(hundredths) % 100;
