@@ -101,7 +101,7 @@ CellRect Stroke::reach(PathPoint a, PathPoint b) const
     const std::int64_t r = settings_.radius * Hundredths;
     const std::int64_t top = floorCells(std::max(a.row, b.row) + r), bottom = ceilCells(std::min(a.row, b.row) - r);
     const std::int64_t right = floorCells(std::max(a.col, b.col) + r), left = ceilCells(std::min(a.col, b.col) - r);
-    if (bottom > rows_ || top < 1 || left > cols_ || right < 1)
+    if (bottom > rows_ || top < 1 || left > cols_ || right < 1 || rows_ < 1 || cols_ < 1)
         return {};
     const auto inMap = [](std::int64_t v, int highest) {
         return static_cast<int>(std::clamp<std::int64_t>(v, 1, highest));
