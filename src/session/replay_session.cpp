@@ -5,6 +5,7 @@
 #include "core/number_text.h"
 #include "fractal/add_circle.h"
 #include "fractal/run_command.h"
+#include "sculpt/stroke_commands.h"
 
 #include <string>
 #include <vector>
@@ -14,6 +15,9 @@ namespace {
 
 constexpr int CircleCode = 3;
 constexpr int RunCode = 18;
+// Brush strokes came after the codes were fixed; their lines are told apart
+// by their first three letters alone.
+constexpr std::string_view StrokeCode = "brs";
 
 // The byte offset of the character numbered `count` (from 0) of a UTF-8
 // line, or its size: a letter typed into the memo may take several bytes.
@@ -44,6 +48,8 @@ std::string argumentText(std::string_view line)
 {
     return lowerAscii(line.substr(characterOffset(line, 4))) + ",";
 }
+
+bool isStrokeLine(std::string_view line) { return lowerAscii(line.substr(0, 3)) == StrokeCode; }
 
 void replayCircle(Frame& frame, const std::string& arguments)
 {
@@ -84,7 +90,9 @@ void ReplaySession(Frame& frame)
         const ReplayingFlag replaying(frame.state().params);
         for (const std::string& line : lines) {
             const int code = SessionCodeNumber(line);
-            if (code == CircleCode)
+            if (isStrokeLine(line))
+                ReplayStroke(frame, line.substr(characterOffset(line, 4)));
+            else if (code == CircleCode)
                 replayCircle(frame, argumentText(line));
             else if (code == RunCode)
                 RunFractal(frame);

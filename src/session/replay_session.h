@@ -20,9 +20,10 @@ inline constexpr std::string_view SessionCodes =
 int SessionCodeNumber(std::string_view line);
 
 // Session > Rerun Session: walks the history lines from top to bottom,
-// replaying "Crc" lines as circles and "Run" lines as a Run with the current
-// fields, and skipping every other line. Nothing is logged meanwhile. An
-// error stops the walk; the lines before it stay carried out.
+// replaying "Crc" lines as circles, "Run" lines as a Run with the current
+// fields and "Brs" lines as brush strokes, and skipping every other line.
+// Nothing is logged meanwhile. An error stops the walk; the lines before it
+// stay carried out.
 void ReplaySession(Frame& frame);
 
 } // namespace tolvar

@@ -12,8 +12,9 @@ class TfrmAbout;
 class TfrmHistory;
 class Tfrm1st;
 class TfrmToolbox;
+class TfrmSculpt;
 
-// The seven windows of the program, created in their start-up order with
+// The eight windows of the program, created in their start-up order with
 // the main window first; only the main window is shown.
 class AppWindows {
 public:
@@ -22,6 +23,7 @@ public:
 
     TForm1& form1() { return *form1_; }
     TfrmToolbox& toolbox() { return *frmToolbox_; }
+    TfrmSculpt& sculpt() { return *frmSculpt_; }
 
 private:
     std::unique_ptr<TForm1> form1_;
@@ -31,6 +33,7 @@ private:
     std::unique_ptr<TfrmHistory> frmHistory_;
     std::unique_ptr<Tfrm1st> frm1st_;
     std::unique_ptr<TfrmToolbox> frmToolbox_;
+    std::unique_ptr<TfrmSculpt> frmSculpt_;
 };
 
 } // namespace tolvar

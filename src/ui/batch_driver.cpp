@@ -13,11 +13,13 @@
 #include "ui/parameter_panel.h"
 #include "ui/toolbox_window.h"
 #include "views/image_box.h"
+#include "views/sculpt_window.h"
 #include "views/view_form.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLabel>
@@ -37,7 +39,7 @@ namespace {
 
 const std::set<std::string> reservedWords{"print", "dialog",   "confirm", "grid",        "shot",
                                           "press", "dblclick", "history", "history-out", "cancel-after",
-                                          "tool",  "screen",   "answer"};
+                                          "tool",  "screen",   "answer",  "drag",        "zoom"};
 
 constexpr int ScreenSettleMs = 700;
 
@@ -95,6 +97,9 @@ const char* BatchDriver::helpText()
            "  history-out=PATH   write the lines of the session history to a text file, one per line\n"
            "  shot=NAME:PATH.png write the picture of the view window NAME\n"
            "  press=imgMap:X,Y   press the plan image at X,Y (0..255)\n"
+           "  drag=frmSculpt:R,C;R,C;...  draw on the Sculpt view with the left button, from the first\n"
+           "                     map row,column to the last (decimals allowed), at the current zoom\n"
+           "  zoom=frmSculpt:PERCENT  zoom the Sculpt view, 25 to 800\n"
            "  dblclick=frmDisplay  double-click the wireframe display (saves WireFram.bmp)\n"
            "  cancel-after=MS    press Cancel in the progress dialog of the next long run, MS\n"
            "                     milliseconds after it started (the dialog shows after a second)\n"
@@ -159,7 +164,7 @@ void BatchDriver::validate(const Step& step) const
         return;
     }
     const std::string& value = *step.value;
-    if (boxNamed(key))
+    if (boxNamed(key) || otherBox(key))
         return;
     if (!reservedWords.count(key))
         throw UsageError{"no box named '" + key + "'"};
@@ -184,6 +189,10 @@ void BatchDriver::validate(const Step& step) const
         throw UsageError{"nothing named '" + value + "' to double-click"};
     if (key == "tool" && !windows_.toolbox().button(qs(value)))
         throw UsageError{"the Toolbox has no button for '" + value + "'"};
+    if (key == "drag" && !dragPath(value))
+        throw UsageError{"drag takes frmSculpt:ROW,COLUMN;ROW,COLUMN;..., not '" + value + "'"};
+    if (key == "zoom" && !zoomPercent(value))
+        throw UsageError{"zoom takes frmSculpt:PERCENT with PERCENT in 25..800, not '" + value + "'"};
     if (key == "cancel-after" && !millisecondsOf(value))
         throw UsageError{"cancel-after takes milliseconds, not '" + value + "'"};
 }
@@ -219,6 +228,10 @@ void BatchDriver::perform(const Step& step)
         clickTool(value);
     else if (step.key == "screen")
         writeScreen(value);
+    else if (step.key == "drag")
+        drag(*dragPath(value));
+    else if (step.key == "zoom")
+        windows_.sculpt().canvas().setZoom(*zoomPercent(value));
     else
         typeInto(step.key, value);
 }
@@ -236,6 +249,8 @@ bool BatchDriver::reportErrors()
 
 void BatchDriver::typeInto(const std::string& name, const std::string& text)
 {
+    if (!boxNamed(name))
+        return typeIntoOther(name, text);
     const Box box = *boxNamed(name);
     const ParameterPanel& panel = windows_.form1().panel();
     if (!panel.box(box)->isEnabled())
@@ -440,5 +455,82 @@ QObject* BatchDriver::named(const std::string& name) const
 }
 
 QObject* BatchDriver::viewWindow(const std::string& name) const { return qobject_cast<ViewForm*>(named(name)); }
+
+// A box of another window than the main one, such as the Sculpt tool bar's.
+QWidget* BatchDriver::otherBox(const std::string& name) const
+{
+    QObject* target = named(name);
+    const bool box = qobject_cast<QLineEdit*>(target) || qobject_cast<QComboBox*>(target);
+    return box ? static_cast<QWidget*>(target) : nullptr;
+}
+
+// Typed and confirmed, as with Enter; a list box takes one of its items.
+void BatchDriver::typeIntoOther(const std::string& name, const std::string& text)
+{
+    QWidget* box = otherBox(name);
+    if (!box->isEnabled())
+        throw UsageError{"the box " + name + " is disabled"};
+    if (auto* edit = qobject_cast<QLineEdit*>(box)) {
+        edit->setText(qs(text));
+        emit edit->editingFinished();
+    } else if (auto* list = qobject_cast<QComboBox*>(box)) {
+        const int index = list->findText(qs(text));
+        if (index < 0)
+            throw UsageError{"the box " + name + " has no item '" + text + "'"};
+        list->setCurrentIndex(index);
+    }
+}
+
+// The text after "frmSculpt:", or nothing for another window.
+std::optional<std::string> BatchDriver::sculptArgument(const std::string& target)
+{
+    constexpr std::string_view window = "frmSculpt:";
+    return target.starts_with(window) ? std::optional(target.substr(window.size())) : std::nullopt;
+}
+
+std::optional<int> BatchDriver::zoomPercent(const std::string& target)
+{
+    const auto argument = sculptArgument(target);
+    bool ok = false;
+    const int percent = argument ? qs(*argument).toInt(&ok) : 0;
+    return ok && percent >= SculptCanvas::LeastZoom && percent <= SculptCanvas::MostZoom ? std::optional(percent)
+                                                                                         : std::nullopt;
+}
+
+std::optional<std::vector<MapSpot>> BatchDriver::dragPath(const std::string& target)
+{
+    const auto argument = sculptArgument(target);
+    if (!argument)
+        return std::nullopt;
+    std::vector<MapSpot> path;
+    for (const QString& point : qs(*argument).split(';')) {
+        const QStringList cells = point.split(',');
+        bool rowOk = false, colOk = false;
+        if (cells.size() != 2)
+            return std::nullopt;
+        path.push_back({cells[0].toDouble(&rowOk), cells[1].toDouble(&colOk)});
+        if (!rowOk || !colOk)
+            return std::nullopt;
+    }
+    return path;
+}
+
+// The left button down at the first point, moved through the others and up at
+// the last, sent to the view's picture as the mouse would.
+void BatchDriver::drag(const std::vector<MapSpot>& path)
+{
+    SculptCanvas& canvas = windows_.sculpt().canvas();
+    requireShown(&canvas, "frmSculpt");
+    QWidget* picture = canvas.viewport();
+    const auto send = [&](QEvent::Type type, MapSpot spot, Qt::MouseButtons held) {
+        const QPointF at = canvas.pointOf(spot);
+        QMouseEvent event(type, at, picture->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(picture, &event);
+    };
+    send(QEvent::MouseButtonPress, path.front(), Qt::LeftButton);
+    for (std::size_t i = 1; i < path.size(); ++i)
+        send(QEvent::MouseMove, path[i], Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, path.back(), Qt::NoButton);
+}
 
 } // namespace tolvar

@@ -14,6 +14,7 @@ class QWidget;
 
 namespace tolvar {
 
+struct MapSpot;
 class AppWindows;
 class ScriptedPrompter;
 
@@ -61,6 +62,12 @@ private:
     void press(const std::string& target);
     void doubleClick(const std::string& name);
     void requireShown(const QWidget* widget, const std::string& name) const;
+    void typeIntoOther(const std::string& name, const std::string& text);
+    QWidget* otherBox(const std::string& name) const;
+    static std::optional<std::string> sculptArgument(const std::string& target);
+    static std::optional<int> zoomPercent(const std::string& target);
+    static std::optional<std::vector<MapSpot>> dragPath(const std::string& target);
+    void drag(const std::vector<MapSpot>& path);
 
     QObject* named(const std::string& name) const;
     QObject* viewWindow(const std::string& name) const;

@@ -15,6 +15,7 @@
 #include "ui/toolbox_window.h"
 #include "ui/wrapping_menu_bar.h"
 #include "views/overhead_window.h"
+#include "views/sculpt_window.h"
 #include "views/view_commands.h"
 #include "views/wing_window.h"
 #include "views/wireframe_window.h"
@@ -179,6 +180,7 @@ void TForm1::connectWindows()
     connect(windows_.mapDisplay, &ViewForm::closed, this, [this] { setChecked("Plan1", false); });
     connect(windows_.display, &ViewForm::closed, this, [this] { setChecked("Wireframe2", false); });
     connect(windows_.wing, &ViewForm::closed, this, [this] { setChecked("WinG1", false); });
+    connect(windows_.sculpt, &ViewForm::closed, this, [this] { setChecked("Sculpt1", false); });
     connect(windows_.history, &TfrmHistory::closed, this, [this] { setChecked("History1", false); });
     connect(windows_.toolbox, &TfrmToolbox::closed, this, [this] { setChecked("Toolbox1", false); });
 }
@@ -255,6 +257,8 @@ QWidget* TForm1::viewWidget(ViewWindow window) const
         return windows_.mapDisplay;
     case ViewWindow::frm1st:
         return windows_.wing;
+    case ViewWindow::frmSculpt:
+        return windows_.sculpt;
     }
     return nullptr;
 }
@@ -328,6 +332,11 @@ bool TForm1::mayClose()
     }
     // A cancelled or failed save leaves the map unsaved.
     return !MapChangedSinceSaved(frame_.state());
+}
+
+void TForm1::runInFrame(const std::function<void(Frame&)>& command)
+{
+    guarded([this, &command] { command(frame_); });
 }
 
 void TForm1::openHeightFile(const std::string& path)

@@ -17,6 +17,7 @@ class TfrmDisplay;
 class TfrmMapDisplay;
 class TfrmHistory;
 class Tfrm1st;
+class TfrmSculpt;
 class TfrmToolbox;
 class WrappingMenuBar;
 
@@ -28,6 +29,7 @@ struct ViewWindows {
     TfrmHistory* history;
     Tfrm1st* wing;
     TfrmToolbox* toolbox;
+    TfrmSculpt* sculpt;
 };
 
 // "Tolvar": the narrow, always-on-top control panel with the parameter boxes,
@@ -47,6 +49,8 @@ public:
     bool reachable(const QString& name) const;
     const QHash<QString, QAction*>& items() const { return actions_; }
     const ParameterPanel& panel() const { return *panel_; }
+    // Runs a command from another window in the frame of the menu commands.
+    void runInFrame(const std::function<void(Frame&)>& command);
     // Opens a height file named at start, as File > Open does.
     void openHeightFile(const std::string& path);
 

@@ -107,6 +107,7 @@ std::vector<E> viewMenu()
         {"&Plan", "Plan1", Ticked},
         {"&Wireframe (BitMap)", "Wireframe2", Tick},
         {"Wireframe (Win&G)", "WinG1", Ticked},
+        {"&Sculpt", "Sculpt1", Tick, "Ctrl+B"},
         Separator,
         {"Wireframe &Options",
          "WFOptions1",

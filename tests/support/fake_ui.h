@@ -88,6 +88,8 @@ public:
             return "frmMapDisplay";
         case ViewWindow::frm1st:
             return "frm1st";
+        case ViewWindow::frmSculpt:
+            return "frmSculpt";
         }
         return "?";
     }

@@ -12,7 +12,7 @@
 
 namespace tolvar::testing {
 
-// Fresh process state and a fresh set of the seven windows for each test.
+// Fresh process state and a fresh set of the eight windows for each test.
 class WindowTest : public ::testing::Test {
 protected:
     WindowTest()

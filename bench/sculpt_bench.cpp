@@ -1,0 +1,123 @@
+#include "irregular_map.h"
+
+#include "core/frame.h"
+#include "core/scripted_prompter.h"
+#include "sculpt/stroke_commands.h"
+#include "ui/app_windows.h"
+#include "ui/main_window.h"
+#include "views/sculpt_canvas.h"
+#include "views/sculpt_picture.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+#include <cmath>
+
+namespace {
+
+using namespace tolvar;
+
+constexpr int Side = 512;
+
+// A 512 map of rolling hills with some roughness: a plain pattern would
+// leave the shading nothing to do.
+void fillHills(Grid& map)
+{
+    tolvar::testing::fillIrregular(map, 1, 0x00FF);
+    for (int r = 1; r <= Side; ++r)
+        for (int c = 1; c <= Side; ++c)
+            map(r, c) = static_cast<Height>(map(r, c) + 3000 + 2000 * std::sin(r / 37.0) * std::cos(c / 23.0));
+}
+
+// What the Sculpt window does on the screen at 100 %: shade the cells, copy
+// them into its image and draw that rectangle.
+struct Screen {
+    Screen(const Grid& map)
+        : ramp(0, MapHeightRange(map, Side, Side)), picture(map, Side, Side, ramp, {}),
+          image(Side, Side, QImage::Format_RGB32), window(Side, Side, QImage::Format_RGB32)
+    {
+        pixels.resize(Side, Side);
+    }
+
+    void show(const CellRect& cells)
+    {
+        picture.paint(cells, pixels);
+        const QRect rect(QPoint(cells.firstCol - 1, Side - cells.lastRow),
+                         QPoint(cells.lastCol - 1, Side - cells.firstRow));
+        CopyPixels(pixels, rect, image);
+        QPainter(&window).drawImage(rect, image, rect);
+    }
+
+    HeightRamp ramp;
+    SculptPicture picture;
+    RgbImage pixels;
+    QImage image;
+    QImage window;
+};
+
+// One mouse move of a Raise stroke: the dabs along 3 cells of path, then the
+// changed rectangle (one cell wider for the shading) shown again.
+void BM_SculptMove(benchmark::State& bench)
+{
+    Grid map;
+    fillHills(map);
+    Screen screen(map);
+    const int radius = static_cast<int>(bench.range(0));
+    Stroke stroke(map, Side, Side, {BrushKind::Raise, radius, 50, 50, 0}, PathPointAt(256, 100));
+    int step = 0;
+    for (auto _ : bench) {
+        const double angle = ++step * 0.02;
+        const CellRect cells = stroke.moveTo(PathPointAt(256 + 150 * std::sin(angle), 256 - 150 * std::cos(angle)));
+        screen.show({std::max(cells.firstRow - 1, 1), std::min(cells.lastRow + 1, Side),
+                     std::max(cells.firstCol - 1, 1), std::min(cells.lastCol + 1, Side)});
+    }
+}
+BENCHMARK(BM_SculptMove)->Arg(32)->Arg(128)->Unit(benchmark::kMillisecond);
+
+// The whole hill-shaded view at 100 %: the ramp for the map's heights, every
+// cell shaded and drawn.
+void BM_SculptRedraw(benchmark::State& bench)
+{
+    Grid map;
+    fillHills(map);
+    Screen screen(map);
+    for (auto _ : bench) {
+        const HeightRamp ramp(0, MapHeightRange(map, Side, Side));
+        benchmark::DoNotOptimize(ramp(0));
+        screen.show({1, Side, 1, Side});
+    }
+}
+BENCHMARK(BM_SculptRedraw)->Unit(benchmark::kMillisecond);
+
+// The release of a stroke in the real windows: the history line and the
+// refresh of the plan, the WinG wireframe and the Sculpt view.
+void BM_SculptStrokeEnd(benchmark::State& bench)
+{
+    ScriptedPrompter prompter;
+    AppWindows windows(prompter);
+    TForm1& form1 = windows.form1();
+    Frame frame(form1, prompter);
+    form1.setText(Box::cboHeight, "5120");
+    form1.setChecked("SessionLogging1", true);
+    form1.setChecked("Sculpt1", true);
+    frame.BeginOperation();
+    fillHills(frame.state().HeightMap);
+    const auto stroke = StartStroke(frame, {BrushKind::Smooth, 32, 50, 50, 0}, PathPointAt(100, 100));
+    stroke->moveTo(PathPointAt(300, 350.5));
+    frame.RefreshViews();
+    for (auto _ : bench)
+        FinishStroke(frame, *stroke);
+}
+BENCHMARK(BM_SculptStrokeEnd)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,68 @@
+#include "window_fixture.h"
+
+#include "views/sculpt_window.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QSignalSpy>
+
+using namespace tolvar;
+
+namespace {
+
+class SculptWindowTest : public tolvar::testing::WindowTest {
+protected:
+    // A 128 map with a hand-set patch around row 10, column 20:
+    //   row 11: 10 20 30
+    //   row 10: 40 50 60
+    //   row  9: 70 80 95     (columns 19, 20, 21)
+    SculptWindowTest()
+    {
+        click("Run1");
+        const int patch[3][3] = {{70, 80, 95}, {40, 50, 60}, {10, 20, 30}};
+        for (int r = 0; r < 3; ++r)
+            for (int c = 0; c < 3; ++c)
+                appState().HeightMap(9 + r, 19 + c) = static_cast<Height>(patch[r][c]);
+        click("Sculpt1");
+    }
+
+    QWidget* picture() { return windows->sculpt().canvas().viewport(); }
+    std::string status() { return window("frmSculpt")->findChild<QLabel*>("labSculptStatus")->text().toStdString(); }
+    void mouse(QEvent::Type type, QPointF at, Qt::MouseButtons held)
+    {
+        QMouseEvent event(type, at, picture()->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(picture(), &event);
+    }
+};
+
+} // namespace
+
+// At 100 % one point is one cell, row 128 at the top and column 1 at the
+// left; the slope is Horn's: east (245 - 160) / 8, north (80 - 325) / 8.
+TEST_F(SculptWindowTest, ReadsTheCellUnderTheCursorAsThePlanIsOriented)
+{
+    EXPECT_TRUE(item("Sculpt1")->isChecked());
+    EXPECT_EQ(item("Sculpt1")->shortcut(), QKeySequence("Ctrl+B"));
+    mouse(QEvent::MouseMove, {19.5, 118.5}, Qt::NoButton);
+    EXPECT_EQ(status(), "Row 10  Column 20  Height 50  Slope 32.4");
+    mouse(QEvent::MouseMove, {0.2, 0.2}, Qt::NoButton);
+    EXPECT_TRUE(status().starts_with("Row 128  Column 1  Height ")) << status();
+}
+
+// During a drag only the window hears of the rows and columns changed; the
+// release makes the stroke one operation of the frame.
+TEST_F(SculptWindowTest, ReportsTheChangedCellsWhileDragging)
+{
+    QSignalSpy changed(&windows->sculpt(), &TfrmSculpt::mapRegionChanged);
+    window("frmSculpt")->findChild<QLineEdit*>("ediRadius")->setText("2");
+    mouse(QEvent::MouseButtonPress, {39.5, 98.5}, Qt::LeftButton); // row 30, column 40
+    mouse(QEvent::MouseMove, {45.5, 98.5}, Qt::LeftButton);        // column 46
+    mouse(QEvent::MouseButtonRelease, {45.5, 98.5}, Qt::NoButton);
+    ASSERT_EQ(changed.size(), 2);
+    EXPECT_EQ(changed[0], (QList<QVariant>{28, 32, 38, 42}));
+    EXPECT_EQ(changed[1], (QList<QVariant>{28, 32, 38, 48}));
+    EXPECT_EQ(appState().HeightMap(30, 43), appState().UndoMap(30, 43) + 500);
+    click("UndoZ1");
+    EXPECT_EQ(appState().HeightMap, appState().UndoMap);
+}
