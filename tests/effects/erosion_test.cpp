@@ -130,33 +130,43 @@ TEST_F(Erosion, CancelPutsEverythingBack)
 }
 
 // Droplets running down a rough plane carry material off it and cut
-// channels: more cells end lower than both their left and right neighbours.
-// The same seed gives the same map, another seed another.
+// channels: more cells end lower than both neighbours across the slope.
+// The plane turned a quarter, tilted along the columns, erodes alike. The
+// same seed gives the same map, another seed another.
 TEST_F(Erosion, RainCutsChannelsIntoATiltedPlaneAsItsSeedSays)
 {
     constexpr int n = 128;
-    Grid plane;
+    Grid plane, turned;
     for (int r = 1; r <= n; ++r)
         for (int c = 1; c <= n; ++c)
             plane(r, c) = static_cast<Height>(20 * r + (irregularHeight(r, c) & 1));
-    const auto rain = [&](std::uint32_t seed) {
-        map() = plane;
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c)
+            turned(r, c) = plane(c, n + 1 - r);
+    const auto rain = [&](const Grid& start, std::uint32_t seed) {
+        map() = start;
         state().random.RandomSeed = seed;
         click("RainRivers1", "1280", "100", "1");
         return map();
     };
-    const auto valleys = [&](const Grid& m) {
+    // Cells lower than both neighbours dr rows and dc columns away.
+    const auto valleys = [&](const Grid& m, int dr, int dc) {
         int count = 0;
-        for (int r = 1; r <= n; ++r)
-            for (int c = 2; c < n; ++c)
-                count += m(r, c) < m(r, c - 1) && m(r, c) < m(r, c + 1);
+        for (int r = 1 + dr; r <= n - dr; ++r)
+            for (int c = 1 + dc; c <= n - dc; ++c)
+                count += m(r, c) < m(r - dr, c - dc) && m(r, c) < m(r + dr, c + dc);
         return count;
     };
-    const Grid rained = rain(17);
-    EXPECT_LT(mapSum(rained, n), mapSum(plane, n));
-    EXPECT_GT(valleys(rained), valleys(plane));
-    EXPECT_EQ(rain(17), rained);
-    EXPECT_NE(rain(18), rained);
+    const Grid rained = rain(plane, 17), turnedRained = rain(turned, 17);
+    const std::int64_t removed[] = {mapSum(plane, n) - mapSum(rained, n), mapSum(turned, n) - mapSum(turnedRained, n)};
+    const int cut[] = {valleys(rained, 0, 1) - valleys(plane, 0, 1),
+                       valleys(turnedRained, 1, 0) - valleys(turned, 1, 0)};
+    EXPECT_GT(removed[0], 0);
+    EXPECT_GT(cut[0], 0);
+    EXPECT_TRUE(removed[1] > removed[0] / 2 && removed[1] < 2 * removed[0]) << removed[0] << " " << removed[1];
+    EXPECT_TRUE(cut[1] > cut[0] / 2 && cut[1] < 2 * cut[0]) << cut[0] << " " << cut[1];
+    EXPECT_EQ(rain(plane, 17), rained);
+    EXPECT_NE(rain(plane, 18), rained);
     EXPECT_LT(*std::max_element(rained.cells.begin(), rained.cells.end()), 30000); // no wrap below 0
     EXPECT_EQ(ui.history.back(), "Rai=100,1");
 }

@@ -87,29 +87,40 @@ TEST_F(NewEffects, TilesAreTheirOwnMirrorsAndTurns)
 }
 
 // Worked out from the fault seed 17 draws: the line runs along the columns
-// (at rows 4, 2, 3, 3, 5, 4, 2, 4 in columns 1..8) and the cells below it
-// slide 2 columns back; sources beyond column 8 read column 8.
+// (at rows 2, 3, 3, 5, 4, 2, 4, 3 in columns 1..8) and each cell above it
+// takes the old height Steepness columns back; sources off the map read its
+// edge column. Distinct heights shift, none is smeared along the row.
 TEST_F(NewEffects, ShearSlidesOneSideAlongTheFaultAsWorkedByHand)
 {
-    setRows(Rows8{{{37, 5, 912, 44, 3, 18, 250, 61},
-                   {7, 700, 81, 29, 566, 12, 95, 140},
-                   {33, 48, 2, 905, 71, 16, 384, 9},
-                   {412, 66, 19, 23, 7000, 58, 11, 90},
-                   {15, 1, 808, 73, 26, 45, 600, 39},
-                   {92, 314, 27, 8, 55, 170, 6, 481},
-                   {64, 13, 222, 90, 4, 77, 35, 1000},
-                   {21, 560, 49, 3, 118, 43, 87, 17}}});
-    ui.texts[Box::cboSteep] = "-2";
-    state().random.RandomSeed = 17;
-    click("EarthQuake2");
-    EXPECT_EQ(map(), gridOf(Rows8{{{912, 44, 3, 18, 250, 61, 61, 61},
-                                   {7, 29, 566, 12, 95, 12, 140, 140},
-                                   {33, 48, 2, 16, 384, 16, 9, 9},
-                                   {412, 66, 19, 58, 7000, 58, 11, 90},
-                                   {15, 1, 808, 73, 26, 45, 600, 39},
-                                   {92, 314, 27, 8, 55, 170, 6, 481},
-                                   {64, 13, 222, 90, 4, 77, 35, 1000},
-                                   {21, 560, 49, 3, 118, 43, 87, 17}}}));
+    const Rows8 start{{{37, 5, 912, 44, 3, 18, 250, 61},
+                       {7, 700, 81, 29, 566, 12, 95, 140},
+                       {33, 48, 2, 905, 71, 16, 384, 9},
+                       {412, 66, 19, 23, 7000, 58, 11, 90},
+                       {15, 1, 808, 73, 26, 45, 600, 39},
+                       {92, 314, 27, 8, 55, 170, 6, 481},
+                       {64, 13, 222, 90, 4, 77, 35, 1000},
+                       {21, 560, 49, 3, 118, 43, 87, 17}}};
+    const auto sheared = [&](Rows8 top) {
+        std::copy(start.begin() + 4, start.end(), top.begin() + 4);
+        return gridOf(top);
+    };
+    const std::pair<const char*, Grid> cases[] = {
+        {"-2", sheared({{{912, 44, 3, 18, 250, 61, 61, 61},
+                         {7, 29, 566, 12, 95, 12, 140, 140},
+                         {33, 48, 2, 16, 384, 16, 9, 9},
+                         {412, 66, 19, 58, 7000, 58, 11, 90}}})},
+        {"2", sheared({{{37, 37, 37, 5, 912, 44, 3, 18},
+                        {7, 7, 7, 700, 81, 12, 566, 12},
+                        {33, 48, 2, 48, 2, 16, 71, 9},
+                        {412, 66, 19, 66, 7000, 58, 11, 90}}})},
+    };
+    for (const auto& [steepness, expected] : cases) {
+        setRows(start);
+        ui.texts[Box::cboSteep] = steepness;
+        state().random.RandomSeed = 17;
+        click("EarthQuake2");
+        EXPECT_EQ(map(), expected) << steepness;
+    }
     EXPECT_TRUE(ui.history.empty());
 }
 

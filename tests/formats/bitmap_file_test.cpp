@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <stdlib.h>
 #include <vector>
 
 using namespace tolvar;
@@ -27,10 +28,11 @@ std::uint32_t le32(const std::vector<std::uint8_t>& b, std::size_t at)
 
 class PictureFile : public ::testing::Test {
 protected:
-    PictureFile() { std::filesystem::create_directories(dir); }
     ~PictureFile() override { std::filesystem::remove_all(dir); }
 
-    std::filesystem::path dir = std::filesystem::temp_directory_path() / "tolvar_picture_file_test";
+    // Each test its own folder, so that tests run side by side never meet.
+    std::string pattern = (std::filesystem::temp_directory_path() / "tolvar-picture-XXXXXX").string();
+    std::filesystem::path dir = ::mkdtemp(pattern.data());
 };
 
 } // namespace

@@ -6,8 +6,12 @@
 
 #include <QImage>
 
+#include <array>
+#include <sstream>
+
 using namespace tolvar;
 using namespace tolvar::testing;
+using namespace std::string_literals;
 
 namespace {
 
@@ -90,6 +94,40 @@ TEST_F(HeightExchange, FilesRunFromTheTopRowOfThePlanWithWidenedHeights)
             EXPECT_EQ(reinterpret_cast<const std::uint16_t*>(png.constScanLine(y))[x], words[y][x]) << x << y;
             EXPECT_EQ(qGray(bmp.pixel(x, y)), previews[y][x]) << x << y;
         }
+}
+
+// A raw file holds h x 16 + h div 256 of each cell's 12 bits as a
+// little-endian word, from the plan's top left; a text file the 12 bits as
+// numbers, 257 to a line. Worked out by hand.
+TEST_F(HeightExchange, RawAndTextFilesHoldTwelveBitHeightsAsWorkedByHand)
+{
+    useMap(128, 5);
+    const std::pair<std::pair<int, int>, Height> cells[] = {{{128, 1}, 4095},   {{128, 2}, 256},  {{128, 3}, 1},
+                                                            {{128, 4}, 0x1FFF}, {{127, 1}, 2222}, {{1, 128}, 17}};
+    for (const auto& [at, h] : cells)
+        map()(at.first, at.second) = h;
+    ASSERT_EQ(run(SaveBinaryFile, (dir / "map.r16").string()), "");
+    const std::string raw = readAll((dir / "map.r16").string());
+    ASSERT_EQ(raw.size(), 2u * 128 * 128);
+    EXPECT_EQ(raw.substr(0, 8), "\xFF\xFF\x01\x10\x10\x00\xFF\xFF"s);
+    EXPECT_EQ(raw.substr(256, 2), "\xE8\x8A"); // 2222 x 16 + 8 = 0x8AE8
+    EXPECT_EQ(raw.substr(raw.size() - 2), "\x10\x01");
+
+    std::string line = "0 4095 4095";
+    for (int c = 1; c <= 257; ++c) {
+        const Height h = c <= 3 ? std::array<Height, 3>{4096, 0x1FFF, 65535}[c - 1] : (c * 389 + 7) % 4096;
+        map()(1, c) = h;
+        line += c > 3 ? " " + std::to_string(h) : "";
+    }
+    ASSERT_EQ(run(SaveTextHeightFile, (dir / "map.txt").string()), "");
+    std::istringstream text(readAll((dir / "map.txt").string()));
+    std::string first;
+    std::getline(text, first);
+    EXPECT_EQ(first, line);
+    int count = 0;
+    for (long number = 0; text >> number; ++count)
+        ASSERT_LE(number, 4095);
+    EXPECT_EQ(count, 257 * 256);
 }
 
 // Files written by ImageMagick, 16-bit 6 x 5 and 8-bit 3 x 4 grayscale, and

@@ -5,6 +5,7 @@
 #include "formats/text_heights.h"
 #include "formats/usgs_dem.h"
 #include "formats/vistapro_dem.h"
+#include "session/session_file.h"
 
 #include "import_fixture.h"
 
@@ -157,8 +158,9 @@ TEST_F(ImportCommands, AFailedImportChangesNothing)
 }
 
 // A file picked by mistake, far larger than any of its kind, is refused
-// before any of it is read; a sparse file costs no disk.
-TEST_F(ImportCommands, AHugeFileIsRefusedUnreadAndChangesNoCell)
+// before any of it is read, leaving the map and the history; a file of the
+// limit itself is read. A sparse file costs no disk.
+TEST_F(ImportCommands, AHugeFileIsRefusedUnreadAndChangesNothing)
 {
     const auto sparse = [&](std::uintmax_t size) {
         const std::string path = file("big", "");
@@ -166,17 +168,36 @@ TEST_F(ImportCommands, AHugeFileIsRefusedUnreadAndChangesNoCell)
         return path;
     };
     const std::tuple<Command, std::uintmax_t, std::string> cases[] = {
-        {OpenUsgsDemFile, 3ull << 30, "The file is 3221225472 bytes; a USGS DEM file can be at most 64 MiB"},
-        {OpenTextHeightFile, 3ull << 30, "The file is 3221225472 bytes; a text height file can be at most 16 MiB"},
-        {OpenBitmapAveraged, 3ull << 30, "The file is 3221225472 bytes; a bitmap file can be at most 64 MiB"},
-        {OpenBatchFile, 3ull << 30, "The file is 3221225472 bytes; a Fractint batch file can be at most 16 MiB"},
-        {OpenTextHeightFile, 16777217, "The file is 16777217 bytes; a text height file can be at most 16 MiB"},
+        {OpenUsgsDemFile, 64, "a USGS DEM file"},  {OpenTextHeightFile, 16, "a text height file"},
+        {OpenBitmapAveraged, 64, "a bitmap file"}, {OpenBatchFile, 16, "a Fractint batch file"},
+        {OpenPngHeightMap, 64, "a PNG file"},      {OpenSessionFile, 16, "a session file"},
     };
+    // Session > Open asks before it replaces a history.
+    const auto open = [&](Command command, const std::string& path) {
+        if (command == OpenSessionFile)
+            prompter.queueConfirm(true);
+        return run(command, path);
+    };
+    ui.history = {"Smz"};
     const Grid before = map();
-    for (const auto& [command, size, message] : cases) {
-        EXPECT_EQ(run(command, sparse(size)), message);
-        EXPECT_EQ(map(), before) << message;
-    }
-    // At the limit itself the file is read, and its zero bytes are no heights.
-    EXPECT_FALSE(run(OpenTextHeightFile, sparse(16777216)).starts_with("The file is"));
+    for (const auto& [command, mib, kind] : cases)
+        for (const std::uintmax_t size : {std::uintmax_t{3} << 30, (mib << 20) + 1}) {
+            const std::string message = "The file is " + std::to_string(size) + " bytes; " + kind + " can be at most " +
+                                        std::to_string(mib) + " MiB";
+            EXPECT_EQ(open(command, sparse(size)), message);
+            EXPECT_EQ(map(), before) << message;
+            EXPECT_EQ(ui.history, std::vector<std::string>{"Smz"}) << message;
+        }
+    // The limit's test is shared; text, PNG and session files show it holds.
+    for (const auto& [command, mib, kind] : {cases[1], cases[4], cases[5]})
+        EXPECT_FALSE(open(command, sparse(mib << 20)).starts_with("The file is")) << kind;
+}
+
+// With no history to lose, Session > Open asks nothing but the file, and
+// the file's records become the history.
+TEST_F(ImportCommands, OpeningASessionIntoAnEmptyHistoryAsksNoQuestion)
+{
+    EXPECT_EQ(run(OpenSessionFile, file("s.txt", "Crc=15,70,9\r\nSmz\nRun")), "");
+    EXPECT_EQ(prompter.asked(), std::vector<std::string>{"dlgOpenSession: open |, default "});
+    EXPECT_EQ(ui.history, (std::vector<std::string>{"Crc=15,70,9", "Smz", "Run"}));
 }

@@ -20,6 +20,7 @@ TEST(BatchClose, AChangedMapIsNeverClosedWithoutAsking)
     const std::string dir = tolvar::testing::scratchDirectory();
     const std::string saved = "dialog=" + dir + "/saved.hgt";
     const std::string grid = "grid=" + dir + "/grid";
+    const std::string unwritable = "dialog=" + dir + "/no/such/dir.hgt";
     const struct {
         std::vector<std::string> steps;
         int status;
@@ -29,7 +30,12 @@ TEST(BatchClose, AChangedMapIsNeverClosedWithoutAsking)
         {{"Run1", grid, "answer=cancel", "Exit1", "print=Form1", grid + "2"}, 0, stayedOpen},
         {{"Run1", "answer=no", "Exit1", "print=Form1"}, 0, ""},
         {{"Run1", "answer=yes", "dialog=", "Exit1", "print=Form1"}, 0, stayedOpen}, // save cancelled
-        {{"Run1", "answer=yes", "dialog=" + dir + "/no/such/dir.hgt", "Exit1"}, 1, ""}, // save failed
+        {{"Run1", "answer=yes", unwritable, "Exit1"}, 1, ""},                       // save failed
+        // A failed save, from the menu or the question, leaves the map unsaved.
+        {{"--keep-going", "Run1", unwritable, "Save1", "answer=yes", unwritable, "Exit1", "print=Form1",
+          "answer=cancel", "Exit1", "print=Form1"},
+         1,
+         stayedOpen + stayedOpen},
         {{"Run1", saved, "Save1", "Exit1", "print=Form1"}, 0, ""},
         {{"Run1", saved, "Save1", "UndoZ1", "answer=cancel", "Exit1", "print=Form1"}, 0, stayedOpen},
         {{saved, "Open1", "Exit1", "print=Form1"}, 0, ""},

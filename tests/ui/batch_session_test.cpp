@@ -60,3 +60,17 @@ TEST(BatchSession, LoggingAfterAFinalLineBreakAndSessionFilesAgreeOnRecords)
     EXPECT_EQ(readFile(dir + "/opened.txt"), "Run\nItr=7\nSmz\n");
     std::filesystem::remove_all(dir);
 }
+
+// history= refuses a file over the session file limit and keeps the history.
+TEST(BatchSession, AHistoryFileOverTheLimitIsRefused)
+{
+    const std::string dir = tolvar::testing::scratchDirectory();
+    std::ofstream(dir + "/kept.txt") << "Smz\n";
+    std::ofstream(dir + "/over.txt").close();
+    std::filesystem::resize_file(dir + "/over.txt", (16 << 20) + 1);
+    const auto r = runBatch({"--keep-going", "history=kept.txt", "history=over.txt", "history-out=after.txt"}, dir);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "error: The file is 16777217 bytes; a session file can be at most 16 MiB\n");
+    EXPECT_EQ(readFile(dir + "/after.txt"), "Smz\n");
+    std::filesystem::remove_all(dir);
+}

@@ -9,7 +9,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QSet>
+#include <QTimer>
 
 using namespace tolvar;
 using tolvar::testing::WindowTest;
@@ -224,4 +226,38 @@ TEST_F(WindowTest, ExitClosesTheMainWindowAndSaysSo)
     click("Exit1");
     EXPECT_TRUE(closed);
     EXPECT_FALSE(form().isVisible());
+}
+
+// Closing while a long run's progress dialog is up is ignored without a
+// question; Cancel then puts the map back, and Exit asks as before.
+TEST_F(WindowTest, ACloseRequestDuringALongRunIsIgnored)
+{
+    click("Run1");
+    const Grid before = appState().HeightMap;
+    click("JuliaBrot1");
+    const std::pair<Box, const char*> nearTheEdge[] = {{Box::ediReal, "-.3905409"},
+                                                       {Box::ediImaginary, "-.586788"},
+                                                       {Box::cboMagnify, ".000001"},
+                                                       {Box::ediIterations, "2000000000"}};
+    for (const auto& [box, text] : nearTheEdge)
+        form().panel().edit(box)->setText(text);
+    bool stayed = false;
+    QTimer closer;
+    closer.callOnTimeout([&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* progress = qobject_cast<QProgressDialog*>(w); progress && progress->isVisible()) {
+                closer.stop();
+                form().close();
+                stayed = form().isVisible();
+                progress->cancel();
+            }
+    });
+    closer.start(20);
+    click("Run1");
+    EXPECT_TRUE(stayed);
+    EXPECT_TRUE(prompter.asked().empty());
+    EXPECT_TRUE(appState().HeightMap == before);
+    click("Exit1");
+    EXPECT_EQ(prompter.asked(), std::vector<std::string>{"Tolvar: Save changes to the map before closing?"});
+    EXPECT_TRUE(form().isVisible());
 }

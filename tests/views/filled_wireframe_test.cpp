@@ -150,6 +150,36 @@ TEST(FilledWireframe, TheFillStaysInsideTheMeshOutline)
     EXPECT_GT(surfaceFilled, 100000);
 }
 
+// In the two-colour schemes Filled fills with the background. On gently
+// rolling ground little hides anything: nearly all the outline picture's
+// line pixels stay, and the filled picture's lie where the outline's do,
+// but for the mesh's far border, which only a filled picture closes.
+TEST(FilledWireframe, TwoColourSchemesFillWithTheBackgroundAndKeepTheLines)
+{
+    const AppState& s = tolvar::testing::wholeViewMap(
+        [](int r, int c) { return 40 + 30 * std::sin(r / 11.0) * std::cos(c / 17.0) + (irregularHeight(r, c) & 7); });
+    // The renderer, the scheme, its line and background colours.
+    const std::tuple<const Renderer&, ColourScheme, int, int> cases[] = {
+        {Renderers[0], ColourScheme::GreenOnBlack, 0x00FF00, 0},
+        {Renderers[0], ColourScheme::BlackOnWhite, 0, 0xFFFFFF},
+        {Renderers[1], ColourScheme::GreenOnBlack, 31, 0},
+        {Renderers[1], ColourScheme::BlackOnWhite, 0, 216},
+    };
+    for (const auto& [r, scheme, line, back] : cases) {
+        const Picture filled = r.draw(s, scheme, MeshFill::Filled), outline = r.draw(s, scheme, MeshFill::Outline);
+        int kept = 0, strays = 0, lines = 0;
+        for (int y = 0; y < 768; ++y)
+            for (int x = 0; x < 1024; ++x) {
+                ASSERT_TRUE(filled[y][x] == line || filled[y][x] == back) << r.name << " " << x << "," << y;
+                kept += filled[y][x] == line && outline[y][x] == line;
+                strays += filled[y][x] == line && outline[y][x] != line;
+                lines += outline[y][x] == line;
+            }
+        EXPECT_GT(kept, lines * 97 / 100) << r.name;
+        EXPECT_LT(strays, lines / 100) << r.name;
+    }
+}
+
 // A peak of 2000 at window point (64, 64) stands from (512, 384) up to
 // (512, 281) whatever the rotation; in front of the ground behind it, its
 // white lines and grey fill cover the whole column between.
