@@ -7,7 +7,9 @@
 #include "formats/format_commands.h"
 #include "formats/height_file.h"
 #include "fractal/run_command.h"
+#include "core/number_text.h"
 #include "session/history_window.h"
+#include "session/states_window.h"
 #include "session/session_commands.h"
 #include "ui/menu_keys_first.h"
 #include "ui/menu_tree.h"
@@ -86,7 +88,8 @@ private:
 
 TForm1::TForm1(Prompter& prompter)
     : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint), prompter_(prompter), frame_(*this, prompter),
-      panel_(new ParameterPanel(this)), menuBar_(new WrappingMenuBar(buildMenus(mainMenuTree(), this), this))
+      panel_(new ParameterPanel(this)), menuBar_(new WrappingMenuBar(buildMenus(mainMenuTree(), this), this)),
+      states_(frame_.state(), [this] { showStep(); })
 {
     setObjectName("Form1");
     setWindowTitle("Tolvar");
@@ -103,6 +106,7 @@ TForm1::TForm1(Prompter& prompter)
     giveMenuKeysPrecedence();
     connectMenuItems();
     connectViewCommands();
+    connectStepItems();
 }
 
 TForm1::~TForm1() = default;
@@ -151,8 +155,39 @@ void TForm1::connectItem(const char* name, const std::function<void()>& handler)
         // check mark itself, so start from the state the user saw.
         if (action->isCheckable())
             action->setChecked(!action->isChecked());
-        guarded(handler);
+        guarded(handler, action->text().remove('&'));
     });
+}
+
+void TForm1::connectStepItems()
+{
+    QUndoStack& stack = states_.stack();
+    connectItem("StepBack1", [&stack] { stack.undo(); });
+    connectItem("StepForward1", [&stack] { stack.redo(); });
+    connectItem("HistoryStates1", [this, &stack] {
+        if (!statesWindow_)
+            statesWindow_ = new TfrmStates(stack, this);
+        statesWindow_->show();
+        statesWindow_->raise();
+    });
+    connect(&stack, &QUndoStack::canUndoChanged, this, [this](bool can) { setEnabled("StepBack1", can); });
+    connect(&stack, &QUndoStack::canRedoChanged, this, [this](bool can) { setEnabled("StepForward1", can); });
+}
+
+void TForm1::showStep()
+{
+    const AppState& s = frame_.state();
+    if (const std::string size = IntToStr(s.MapRows * 10); s.MapRows != 0 && text(Box::cboHeight) != size)
+        setText(Box::cboHeight, size);
+    guarded([this] { frame_.RefreshViews(); });
+    setPointInfo(states_.positionText());
+}
+
+void TForm1::recordMapState(const QString& name)
+{
+    states_.record(name);
+    if (!MapChangedSinceSaved(frame_.state()))
+        states_.markSaved();
 }
 
 // The view commands are the six buttons and the Wireframe Options items.
@@ -183,7 +218,7 @@ void TForm1::connectWindows()
     connect(windows_.toolbox, &TfrmToolbox::closed, this, [this] { setChecked("Toolbox1", false); });
 }
 
-void TForm1::guarded(const std::function<void()>& command)
+void TForm1::guarded(const std::function<void()>& command, const QString& name)
 {
     // The only events that get through a long run's modal dialog come from
     // the window system, such as a view resized; its command would draw a
@@ -196,6 +231,8 @@ void TForm1::guarded(const std::function<void()>& command)
     } catch (const std::exception& e) {
         prompter_.showError(e.what());
     }
+    // A failed command may have changed part of the map: that is a state too.
+    recordMapState(name);
 }
 
 QAction* TForm1::requireItem(std::string_view name) const

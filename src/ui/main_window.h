@@ -2,6 +2,7 @@
 
 #include "core/frame.h"
 #include "core/ui_port.h"
+#include "session/map_states.h"
 
 #include <QHash>
 #include <QWidget>
@@ -49,6 +50,11 @@ public:
     const ParameterPanel& panel() const { return *panel_; }
     // Opens a height file named at start, as File > Open does.
     void openHeightFile(const std::string& path);
+    // Makes a state for Step Backward from the map as it stands, if it
+    // changed since the last one. Every command ends with it; a command run
+    // outside the menus and buttons (a brush stroke) calls it once when done.
+    void recordMapState(const QString& name);
+    MapStates& mapStates() { return states_; }
 
     // UiPort
     std::string text(Box box) const override;
@@ -84,8 +90,12 @@ private:
     void connectItem(const char* name, const std::function<void()>& handler);
     void connectViewCommands();
     void connectWindows();
-    // Runs a command; an error ends it with a message box, as the user expects.
-    void guarded(const std::function<void()>& command);
+    // Runs a command; an error ends it with a message box, as the user
+    // expects. A map it changed becomes a state named name.
+    void guarded(const std::function<void()>& command, const QString& name = "Change");
+    void connectStepItems();
+    // After a step through the states: the views and "Step 3 of 17".
+    void showStep();
     QAction* requireItem(std::string_view name) const;
     QWidget* viewWidget(ViewWindow window) const;
     void toggleWindow(const char* item, QWidget* window);
@@ -100,6 +110,8 @@ private:
     WrappingMenuBar* menuBar_;
     QHash<QString, QAction*> actions_;
     ViewWindows windows_{};
+    MapStates states_;
+    QWidget* statesWindow_ = nullptr;
     // A long run keeps the events going while its rows are made.
     bool inLongRun_ = false;
 };
