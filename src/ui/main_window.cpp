@@ -188,6 +188,20 @@ void TForm1::recordMapState(const QString& name)
     states_.record(name);
     if (!MapChangedSinceSaved(frame_.state()))
         states_.markSaved();
+    emit mapStateRecorded();
+}
+
+bool TForm1::hasUnsavedMap() const { return MapChangedSinceSaved(appState()); }
+
+RecoveredMap TForm1::recoveryContents() const
+{
+    const AppState& s = appState();
+    return {s.MapRows, s.MapCols, s.HeightMap, historyLines()};
+}
+
+void TForm1::recoverMap(const RecoveredMap& copy)
+{
+    guarded([this, &copy] { RecoverMap(frame_, copy); }, "Recover");
 }
 
 // The view commands are the six buttons and the Wireframe Options items.
@@ -369,7 +383,7 @@ bool TForm1::mayClose()
 
 void TForm1::openHeightFile(const std::string& path)
 {
-    guarded([this, &path] { OpenHeightFileNamed(frame_, path); });
+    guarded([this, &path] { OpenHeightFileNamed(frame_, path); }, "Open");
 }
 
 // Commands

@@ -3,6 +3,7 @@
 #include "core/frame.h"
 #include "core/ui_port.h"
 #include "session/map_states.h"
+#include "session/recovery_copy.h"
 
 #include <QHash>
 #include <QWidget>
@@ -55,6 +56,11 @@ public:
     // outside the menus and buttons (a brush stroke) calls it once when done.
     void recordMapState(const QString& name);
     MapStates& mapStates() { return states_; }
+    // A map no height file holds, which a recovery copy keeps.
+    bool hasUnsavedMap() const;
+    RecoveredMap recoveryContents() const;
+    // Puts a recovered map in place, as an operation of its own.
+    void recoverMap(const RecoveredMap& copy);
 
     // UiPort
     std::string text(Box box) const override;
@@ -78,6 +84,8 @@ public:
 signals:
     // The main window was closed: the program ends.
     void closed();
+    // A command ended, or recordMapState was called: the map stands.
+    void mapStateRecorded();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
