@@ -84,6 +84,15 @@ private:
     bool& inLongRun_;
 };
 
+// "Smooth", or "Rotate Left" for an item of a submenu.
+QString stateName(const QAction* action)
+{
+    QString name = action->text().remove('&');
+    if (const auto* menu = qobject_cast<const QMenu*>(action->parent()); menu && qobject_cast<QMenu*>(menu->parent()))
+        name = menu->title().remove('&') + ' ' + name;
+    return name;
+}
+
 } // namespace
 
 TForm1::TForm1(Prompter& prompter)
@@ -155,7 +164,7 @@ void TForm1::connectItem(const char* name, const std::function<void()>& handler)
         // check mark itself, so start from the state the user saw.
         if (action->isCheckable())
             action->setChecked(!action->isChecked());
-        guarded(handler, action->text().remove('&'));
+        guarded(handler, stateName(action));
     });
 }
 
@@ -239,6 +248,12 @@ void TForm1::guarded(const std::function<void()>& command, const QString& name)
     // map the run is still writing.
     if (inLongRun_)
         return;
+    // A command can run another, as a view resized by a refresh does; the
+    // outermost one alone makes the state.
+    struct Depth {
+        int& depth;
+        ~Depth() { --depth; }
+    } depth{++commandDepth_};
     try {
         command();
     } catch (const Cancelled&) {
@@ -246,7 +261,8 @@ void TForm1::guarded(const std::function<void()>& command, const QString& name)
         prompter_.showError(e.what());
     }
     // A failed command may have changed part of the map: that is a state too.
-    recordMapState(name);
+    if (depth.depth == 1)
+        recordMapState(name);
 }
 
 QAction* TForm1::requireItem(std::string_view name) const

@@ -120,6 +120,7 @@ private:
     ViewWindows windows_{};
     MapStates states_;
     QWidget* statesWindow_ = nullptr;
+    int commandDepth_ = 0;
     // A long run keeps the events going while its rows are made.
     bool inLongRun_ = false;
 };
