@@ -37,7 +37,11 @@ void CrashRecovery::offerLeftCopy()
 void CrashRecovery::recover(LeftCopy& left)
 {
     try {
-        form_.recoverMap(RecoveryFolder::read(left));
+        const RecoveredMap copy = RecoveryFolder::read(left);
+        form_.recoverMap(copy);
+        // The command shows its own error; the copy stays for another try.
+        if (form_.recoveryContents().map != copy.map)
+            return;
     } catch (const Error& e) {
         prompter_.showError(e.what());
         return;
