@@ -1,5 +1,6 @@
 #include "session/states_window.h"
 
+#include <QStyle>
 #include <QUndoView>
 #include <QVBoxLayout>
 
@@ -12,6 +13,9 @@ TfrmStates::TfrmStates(QUndoStack& stack, QWidget* parent) : QWidget(parent, Qt:
     auto* view = new QUndoView(&stack, this);
     view->setObjectName("lstStates");
     view->setEmptyLabel("Start");
+    // Marks the state a height file holds.
+    view->setCleanIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    view->setIconSize({16, 16});
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view);

@@ -53,6 +53,9 @@ void CrashRecovery::recover(LeftCopy& left)
 
 void CrashRecovery::keepCopy()
 {
+    // A half-made map is no state to go back to; the next interval comes.
+    if (form_.inLongRun())
+        return;
     if (!form_.hasUnsavedMap()) {
         folder_.remove();
         return;

@@ -56,6 +56,8 @@ public:
     // outside the menus and buttons (a brush stroke) calls it once when done.
     void recordMapState(const QString& name);
     MapStates& mapStates() { return states_; }
+    // True while a long command writes the map and keeps the events going.
+    bool inLongRun() const { return inLongRun_; }
     // A map no height file holds, which a recovery copy keeps.
     bool hasUnsavedMap() const;
     RecoveredMap recoveryContents() const;
