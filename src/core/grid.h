@@ -7,6 +7,10 @@ namespace tolvar {
 
 using Height = std::uint16_t;
 
+// The highest height the game reads: it takes the top bits of a height word
+// as flags for its renderer.
+inline constexpr Height GameHeightLimit = 4095;
+
 // A 514 x 514 grid of heights: map data in rows and columns 1..512, with
 // row and column 0 and 513 as a border ring.
 struct Grid {

@@ -4,8 +4,10 @@
 #include "core/number_text.h"
 #include "formats/file_io.h"
 
+#include <algorithm>
 #include <array>
 #include <cassert>
+#include <optional>
 
 namespace tolvar {
 namespace {
@@ -43,15 +45,22 @@ std::size_t HeightFileWords(int rows, int cols)
     return static_cast<std::size_t>(rows / TileSide) * static_cast<std::size_t>(cols / TileSide) * TileWords;
 }
 
-std::vector<std::uint8_t> EncodeHeightFile(const Grid& map, int rows, int cols)
+std::vector<std::uint8_t> EncodeHeightFile(const Grid& map, int rows, int cols, Height ceiling)
 {
     std::vector<std::uint8_t> bytes(2 * HeightFileWords(rows, cols));
     forEachTileCell(rows, cols, [&](std::size_t word, int r, int c) {
-        const Height h = map(r, c);
+        const Height h = std::min(map(r, c), ceiling);
         bytes[2 * word] = static_cast<std::uint8_t>(h & 0xFF);
         bytes[2 * word + 1] = static_cast<std::uint8_t>(h >> 8);
     });
     return bytes;
+}
+
+std::size_t CellsAboveGameLimit(const Grid& map, int rows, int cols)
+{
+    std::size_t count = 0;
+    forEachTileCell(rows, cols, [&](std::size_t, int r, int c) { count += map(r, c) > GameHeightLimit; });
+    return count;
 }
 
 void DecodeHeightFile(std::span<const std::uint8_t> bytes, Grid& map, int rows, int cols)
@@ -100,13 +109,42 @@ void OpenHeightFileNamed(Frame& frame, const std::string& path)
     readHeightFile(frame, path);
 }
 
+namespace {
+
+// The height no cell of the file may pass, or nothing when the user
+// cancels. Maps the game reads whole are written as they are, unasked.
+std::optional<Height> askCeiling(Frame& frame)
+{
+    const AppState& s = frame.state();
+    const std::size_t above = CellsAboveGameLimit(s.HeightMap, s.MapRows, s.MapCols);
+    if (above == 0)
+        return Height{0xFFFF};
+    const std::string limit = IntToStr(GameHeightLimit);
+    switch (frame.prompter().ask("Save", IntToStr(static_cast<std::int64_t>(above)) + " cells are higher than " +
+                                             limit + ", the highest height the game reads. Clip them to " +
+                                             limit + " in the file?")) {
+    case Answer::Yes:
+        return GameHeightLimit;
+    case Answer::No:
+        return Height{0xFFFF};
+    case Answer::Cancel:
+        break;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 void SaveHeightFile(Frame& frame)
 {
+    const auto ceiling = askCeiling(frame);
+    if (!ceiling)
+        return;
     const auto path = frame.prompter().chooseFile(SaveDialog);
     if (!path)
         return;
     AppState& s = frame.state();
-    WriteWholeFile(*path, EncodeHeightFile(s.HeightMap, s.MapRows, s.MapCols));
+    WriteWholeFile(*path, EncodeHeightFile(s.HeightMap, s.MapRows, s.MapCols, *ceiling));
     s.SavedMap = s.HeightMap;
 }
 

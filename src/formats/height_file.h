@@ -23,8 +23,12 @@ int HeightFileSide(std::int64_t words);
 // The words a map of this size takes: its whole tiles only.
 std::size_t HeightFileWords(int rows, int cols);
 
-// The file contents of the map's whole tiles, each cell written unchanged.
-std::vector<std::uint8_t> EncodeHeightFile(const Grid& map, int rows, int cols);
+// The file contents of the map's whole tiles, each cell written as
+// min(height, ceiling); the default ceiling writes every cell unchanged.
+std::vector<std::uint8_t> EncodeHeightFile(const Grid& map, int rows, int cols, Height ceiling = 0xFFFF);
+
+// How many cells of the whole tiles are higher than GameHeightLimit.
+std::size_t CellsAboveGameLimit(const Grid& map, int rows, int cols);
 
 // Stores the words of bytes (HeightFileWords(rows, cols) of them at least)
 // into the map's tiles, keeping the low 12 bits of each.
@@ -36,6 +40,8 @@ void OpenHeightFile(Frame& frame);
 // The same for a file named on the command line, without the dialog.
 void OpenHeightFileNamed(Frame& frame, const std::string& path);
 // File > Save: writes the map; a failed save leaves the old file intact.
+// When cells are higher than the game reads, asks first whether to clip
+// them in the file.
 void SaveHeightFile(Frame& frame);
 
 } // namespace tolvar

@@ -8,6 +8,7 @@
 #include "session/history_window.h"
 #include "session/session_file.h"
 #include "ui/app_windows.h"
+#include "ui/crash_recovery.h"
 #include "ui/main_window.h"
 #include "ui/menu_tree.h"
 #include "ui/parameter_panel.h"
@@ -39,7 +40,7 @@ namespace {
 
 const std::set<std::string> reservedWords{"print", "dialog",   "confirm", "grid",        "shot",
                                           "press", "dblclick", "history", "history-out", "cancel-after",
-                                          "tool",  "screen",   "answer",  "drag",        "zoom"};
+                                          "tool",  "screen",   "answer",  "drag",        "zoom",  "wait"};
 
 constexpr int ScreenSettleMs = 700;
 
@@ -80,9 +81,12 @@ BatchDriver::BatchDriver(AppWindows& windows, ScriptedPrompter& prompter, std::o
     QObject::connect(&windows_.form1(), &TForm1::closed, [this] { exited_ = true; });
 }
 
+BatchDriver::~BatchDriver() = default;
+
 const char* BatchDriver::helpText()
 {
-    return "usage: tolvar-batch [--keep-going] [--on-screen] [--help] STEP...\n"
+    return "usage: tolvar-batch [--keep-going] [--on-screen] [--recovery-dir DIR [--autosave-seconds N]] [--help] "
+           "STEP...\n"
            "Runs Tolvar's main window headless, one step after another:\n"
            "  NAME=TEXT          type TEXT into the box NAME (cboHeight, ediIterations, ...)\n"
            "  NAME               click the menu item or button NAME (Run1, SetRandSeed1, btnUp, ...)\n"
@@ -104,10 +108,14 @@ const char* BatchDriver::helpText()
            "  cancel-after=MS    press Cancel in the progress dialog of the next long run, MS\n"
            "                     milliseconds after it started (the dialog shows after a second)\n"
            "  screen=PATH.png    write a picture of the whole screen, once the windows have settled\n"
+           "  wait=MS            let MS milliseconds pass, with the events going\n"
            "Exit status: 0 done, 1 an error box was shown, 2 a usage error.\n"
            "With --keep-going the run goes on after an error, as a user goes on after closing the box.\n"
            "With --on-screen the windows show on the display (an X server such as Xvfb with a window\n"
-           "manager) instead of the fixed 1280 x 1024 offscreen screen.\n";
+           "manager) instead of the fixed 1280 x 1024 offscreen screen.\n"
+           "With --recovery-dir the run keeps a recovery copy of an unsaved map in DIR every N seconds\n"
+           "(60), and first offers a copy that a run which ended without saving left there; answer=\n"
+           "steps in front of all others answer that question.\n";
 }
 
 int BatchDriver::run(const std::vector<std::string>& arguments)
@@ -116,12 +124,15 @@ int BatchDriver::run(const std::vector<std::string>& arguments)
         const std::vector<Step> steps = parse(arguments);
         for (const Step& step : steps)
             validate(step);
-        for (const Step& step : steps) {
-            perform(step);
+        auto next = steps.cbegin();
+        if (recoveryDir_)
+            startRecovery(next, steps.cend());
+        for (; next != steps.cend() && !exited_; ++next) {
+            perform(*next);
             QCoreApplication::processEvents();
             if (prompter_.unanswered())
                 throw UsageError{"no answer waiting for " + *prompter_.unanswered()};
-            if (!reportErrors() || exited_)
+            if (!reportErrors())
                 break;
         }
     } catch (const UsageError& e) {
@@ -135,9 +146,21 @@ std::vector<BatchDriver::Step> BatchDriver::parse(const std::vector<std::string>
 {
     std::vector<Step> steps;
     bool optionsDone = false;
-    for (const std::string& argument : arguments) {
+    for (std::size_t at = 0; at < arguments.size(); ++at) {
+        const std::string& argument = arguments[at];
         if (!optionsDone && argument == "--keep-going") {
             keepGoing_ = true;
+            continue;
+        }
+        if (!optionsDone && argument == "--recovery-dir") {
+            recoveryDir_ = optionValue(arguments, at);
+            continue;
+        }
+        if (!optionsDone && argument == "--autosave-seconds") {
+            const auto seconds = millisecondsOf(optionValue(arguments, at));
+            if (!seconds || *seconds < 1)
+                throw UsageError{"--autosave-seconds takes a whole number of seconds"};
+            autosaveSeconds_ = *seconds;
             continue;
         }
         if (!optionsDone && argument == OnScreenOption)
@@ -152,6 +175,24 @@ std::vector<BatchDriver::Step> BatchDriver::parse(const std::vector<std::string>
             steps.push_back({argument.substr(0, equals), argument.substr(equals + 1)});
     }
     return steps;
+}
+
+std::string BatchDriver::optionValue(const std::vector<std::string>& arguments, std::size_t& at) const
+{
+    if (at + 1 >= arguments.size())
+        throw UsageError{arguments[at] + " needs a value"};
+    return arguments[++at];
+}
+
+void BatchDriver::startRecovery(std::vector<Step>::const_iterator& next, std::vector<Step>::const_iterator end)
+{
+    for (; next != end && next->key == "answer" && next->value; ++next)
+        perform(*next);
+    recovery_ = std::make_unique<CrashRecovery>(windows_.form1(), prompter_, qs(*recoveryDir_), autosaveSeconds_);
+    recovery_->offerLeftCopy();
+    if (prompter_.unanswered())
+        throw UsageError{"no answer waiting for " + *prompter_.unanswered()};
+    reportErrors();
 }
 
 void BatchDriver::validate(const Step& step) const
@@ -193,8 +234,8 @@ void BatchDriver::validate(const Step& step) const
         throw UsageError{"drag takes frmSculpt:ROW,COLUMN;ROW,COLUMN;..., not '" + value + "'"};
     if (key == "zoom" && !zoomPercent(value))
         throw UsageError{"zoom takes frmSculpt:PERCENT with PERCENT in 25..800, not '" + value + "'"};
-    if (key == "cancel-after" && !millisecondsOf(value))
-        throw UsageError{"cancel-after takes milliseconds, not '" + value + "'"};
+    if ((key == "cancel-after" || key == "wait") && !millisecondsOf(value))
+        throw UsageError{key + " takes milliseconds, not '" + value + "'"};
 }
 
 void BatchDriver::perform(const Step& step)
@@ -232,6 +273,8 @@ void BatchDriver::perform(const Step& step)
         drag(*dragPath(value));
     else if (step.key == "zoom")
         windows_.sculpt().canvas().setZoom(*zoomPercent(value));
+    else if (step.key == "wait")
+        wait(*millisecondsOf(value));
     else
         typeInto(step.key, value);
 }
@@ -387,6 +430,13 @@ void BatchDriver::writeScreen(const std::string& path)
     QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen || !screen->grabWindow(0).save(qs(path), "PNG"))
         prompter_.showError("Cannot create file " + path);
+}
+
+void BatchDriver::wait(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 // The image and point of a press step, "imgMap:X,Y".

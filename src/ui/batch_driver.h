@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <functional>
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -16,6 +17,7 @@ namespace tolvar {
 
 struct MapSpot;
 class AppWindows;
+class CrashRecovery;
 class ScriptedPrompter;
 
 // Runs the real windows from a list of steps: typing into boxes, clicking
@@ -23,6 +25,7 @@ class ScriptedPrompter;
 class BatchDriver {
 public:
     BatchDriver(AppWindows& windows, ScriptedPrompter& prompter, std::ostream& out, std::ostream& err);
+    ~BatchDriver();
 
     // The exit status: 0 done, 1 an error box was shown, 2 a usage error.
     int run(const std::vector<std::string>& arguments);
@@ -42,6 +45,11 @@ private:
     };
 
     std::vector<Step> parse(const std::vector<std::string>& arguments);
+    // The value of an option that takes one, from the argument after it.
+    std::string optionValue(const std::vector<std::string>& arguments, std::size_t& at) const;
+    // With --recovery-dir: keeps recovery copies there, and offers the one
+    // left behind once the answer steps in front of the others are queued.
+    void startRecovery(std::vector<Step>::const_iterator& next, std::vector<Step>::const_iterator end);
     void validate(const Step& step) const;
     void perform(const Step& step);
     // Reports the errors of the last step; false when the run must stop.
@@ -59,6 +67,7 @@ private:
     void createFile(const std::string& path, std::span<const std::uint8_t> bytes);
     void writeShot(const std::string& target);
     void writeScreen(const std::string& path);
+    void wait(int milliseconds);
     void press(const std::string& target);
     void doubleClick(const std::string& name);
     void requireShown(const QWidget* widget, const std::string& name) const;
@@ -83,6 +92,9 @@ private:
     bool exited_ = false;
     // Milliseconds into the next long run at which Cancel is pressed.
     std::optional<int> cancelAfter_;
+    std::optional<std::string> recoveryDir_;
+    int autosaveSeconds_ = 60;
+    std::unique_ptr<CrashRecovery> recovery_;
 };
 
 } // namespace tolvar

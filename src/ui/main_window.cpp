@@ -3,11 +3,13 @@
 #include "core/boxes.h"
 #include "core/error.h"
 #include "core/map_commands.h"
+#include "core/number_text.h"
 #include "effects/effect_commands.h"
 #include "formats/format_commands.h"
 #include "formats/height_file.h"
 #include "fractal/run_command.h"
 #include "session/history_window.h"
+#include "session/states_window.h"
 #include "session/session_commands.h"
 #include "ui/menu_keys_first.h"
 #include "ui/menu_tree.h"
@@ -83,11 +85,21 @@ private:
     bool& inLongRun_;
 };
 
+// "Smooth", or "Rotate Left" for an item of a submenu.
+QString stateName(const QAction* action)
+{
+    QString name = action->text().remove('&');
+    if (const auto* menu = qobject_cast<const QMenu*>(action->parent()); menu && qobject_cast<QMenu*>(menu->parent()))
+        name = menu->title().remove('&') + ' ' + name;
+    return name;
+}
+
 } // namespace
 
 TForm1::TForm1(Prompter& prompter)
     : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint), prompter_(prompter), frame_(*this, prompter),
-      panel_(new ParameterPanel(this)), menuBar_(new WrappingMenuBar(buildMenus(mainMenuTree(), this), this))
+      panel_(new ParameterPanel(this)), menuBar_(new WrappingMenuBar(buildMenus(mainMenuTree(), this), this)),
+      states_(frame_.state(), [this] { showStep(); })
 {
     setObjectName("Form1");
     setWindowTitle("Tolvar");
@@ -104,6 +116,7 @@ TForm1::TForm1(Prompter& prompter)
     giveMenuKeysPrecedence();
     connectMenuItems();
     connectViewCommands();
+    connectStepItems();
 }
 
 TForm1::~TForm1() = default;
@@ -152,8 +165,53 @@ void TForm1::connectItem(const char* name, const std::function<void()>& handler)
         // check mark itself, so start from the state the user saw.
         if (action->isCheckable())
             action->setChecked(!action->isChecked());
-        guarded(handler);
+        guarded(handler, stateName(action));
     });
+}
+
+void TForm1::connectStepItems()
+{
+    QUndoStack& stack = states_.stack();
+    connectItem("StepBack1", [&stack] { stack.undo(); });
+    connectItem("StepForward1", [&stack] { stack.redo(); });
+    connectItem("HistoryStates1", [this, &stack] {
+        if (!statesWindow_)
+            statesWindow_ = new TfrmStates(stack, this);
+        statesWindow_->show();
+        statesWindow_->raise();
+    });
+    connect(&stack, &QUndoStack::canUndoChanged, this, [this](bool can) { setEnabled("StepBack1", can); });
+    connect(&stack, &QUndoStack::canRedoChanged, this, [this](bool can) { setEnabled("StepForward1", can); });
+}
+
+void TForm1::showStep()
+{
+    const AppState& s = frame_.state();
+    if (const std::string size = IntToStr(s.MapRows * 10); s.MapRows != 0 && text(Box::cboHeight) != size)
+        setText(Box::cboHeight, size);
+    guarded([this] { frame_.RefreshViews(); });
+    setPointInfo(states_.positionText());
+}
+
+void TForm1::recordMapState(const QString& name)
+{
+    states_.record(name);
+    if (!MapChangedSinceSaved(frame_.state()))
+        states_.markSaved();
+    emit mapStateRecorded();
+}
+
+bool TForm1::hasUnsavedMap() const { return MapChangedSinceSaved(appState()); }
+
+RecoveredMap TForm1::recoveryContents() const
+{
+    const AppState& s = appState();
+    return {s.MapRows, s.MapCols, s.HeightMap, historyLines()};
+}
+
+void TForm1::recoverMap(const RecoveredMap& copy)
+{
+    guarded([this, &copy] { RecoverMap(frame_, copy); }, "Recover");
 }
 
 // The view commands are the six buttons and the Wireframe Options items.
@@ -185,19 +243,28 @@ void TForm1::connectWindows()
     connect(windows_.toolbox, &TfrmToolbox::closed, this, [this] { setChecked("Toolbox1", false); });
 }
 
-void TForm1::guarded(const std::function<void()>& command)
+void TForm1::guarded(const std::function<void()>& command, const QString& name)
 {
     // The only events that get through a long run's modal dialog come from
     // the window system, such as a view resized; its command would draw a
     // map the run is still writing.
     if (inLongRun_)
         return;
+    // A command can run another, as a view resized by a refresh does; the
+    // outermost one alone makes the state.
+    struct Depth {
+        int& depth;
+        ~Depth() { --depth; }
+    } depth{++commandDepth_};
     try {
         command();
     } catch (const Cancelled&) {
     } catch (const std::exception& e) {
         prompter_.showError(e.what());
     }
+    // A failed command may have changed part of the map: that is a state too.
+    if (depth.depth == 1 && !name.isEmpty())
+        recordMapState(name);
 }
 
 QAction* TForm1::requireItem(std::string_view name) const
@@ -334,14 +401,14 @@ bool TForm1::mayClose()
     return !MapChangedSinceSaved(frame_.state());
 }
 
-void TForm1::runInFrame(const std::function<void(Frame&)>& command)
+void TForm1::runInFrame(const std::function<void(Frame&)>& command, const QString& name)
 {
-    guarded([this, &command] { command(frame_); });
+    guarded([this, &command] { command(frame_); }, name);
 }
 
 void TForm1::openHeightFile(const std::string& path)
 {
-    guarded([this, &path] { OpenHeightFileNamed(frame_, path); });
+    guarded([this, &path] { OpenHeightFileNamed(frame_, path); }, "Open");
 }
 
 // Commands

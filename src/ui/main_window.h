@@ -2,6 +2,8 @@
 
 #include "core/frame.h"
 #include "core/ui_port.h"
+#include "session/map_states.h"
+#include "session/recovery_copy.h"
 
 #include <QHash>
 #include <QWidget>
@@ -50,9 +52,23 @@ public:
     const QHash<QString, QAction*>& items() const { return actions_; }
     const ParameterPanel& panel() const { return *panel_; }
     // Runs a command from another window in the frame of the menu commands.
-    void runInFrame(const std::function<void(Frame&)>& command);
+    // A map it changed becomes the state name; an empty name makes none, for
+    // the start of an operation that a later command ends (a stroke's press).
+    void runInFrame(const std::function<void(Frame&)>& command, const QString& name);
     // Opens a height file named at start, as File > Open does.
     void openHeightFile(const std::string& path);
+    // Makes a state for Step Backward from the map as it stands, if it
+    // changed since the last one. Every command ends with it; a command run
+    // outside the menus and buttons (a brush stroke) calls it once when done.
+    void recordMapState(const QString& name);
+    MapStates& mapStates() { return states_; }
+    // True while a long command writes the map and keeps the events going.
+    bool inLongRun() const { return inLongRun_; }
+    // A map no height file holds, which a recovery copy keeps.
+    bool hasUnsavedMap() const;
+    RecoveredMap recoveryContents() const;
+    // Puts a recovered map in place, as an operation of its own.
+    void recoverMap(const RecoveredMap& copy);
 
     // UiPort
     std::string text(Box box) const override;
@@ -76,6 +92,8 @@ public:
 signals:
     // The main window was closed: the program ends.
     void closed();
+    // A command ended, or recordMapState was called: the map stands.
+    void mapStateRecorded();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -88,8 +106,12 @@ private:
     void connectItem(const char* name, const std::function<void()>& handler);
     void connectViewCommands();
     void connectWindows();
-    // Runs a command; an error ends it with a message box, as the user expects.
-    void guarded(const std::function<void()>& command);
+    // Runs a command; an error ends it with a message box, as the user
+    // expects. A map it changed becomes a state named name, unless it is empty.
+    void guarded(const std::function<void()>& command, const QString& name = "Change");
+    void connectStepItems();
+    // After a step through the states: the views and "Step 3 of 17".
+    void showStep();
     QAction* requireItem(std::string_view name) const;
     QWidget* viewWidget(ViewWindow window) const;
     void toggleWindow(const char* item, QWidget* window);
@@ -104,6 +126,9 @@ private:
     WrappingMenuBar* menuBar_;
     QHash<QString, QAction*> actions_;
     ViewWindows windows_{};
+    MapStates states_;
+    QWidget* statesWindow_ = nullptr;
+    int commandDepth_ = 0;
     // A long run keeps the events going while its rows are made.
     bool inLongRun_ = false;
 };

@@ -59,6 +59,9 @@ std::vector<E> editMenu()
 {
     return {
         {"&Undo", "UndoZ1", Off, "Ctrl+Z"},
+        {"Step &Backward", "StepBack1", Off, "Ctrl+Alt+Z"},
+        {"Step &Forward", "StepForward1", Off, "Ctrl+Shift+Z"},
+        {"History States", "HistoryStates1"},
         Separator,
         {"&Copy", "Store1", Off},
         {"&Paste", "Retrieve1", Off},

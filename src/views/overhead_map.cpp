@@ -30,6 +30,7 @@ MapStatistics DrawOverheadMap(const AppState& state, RgbImage& plan)
             sum += h;
             stats.max = std::max(stats.max, h);
             stats.min = std::min(stats.min, h);
+            stats.aboveGameLimit += h > GameHeightLimit;
         }
     }
     const auto cells = static_cast<std::uint64_t>(rows) * static_cast<std::uint64_t>(cols);
@@ -39,8 +40,12 @@ MapStatistics DrawOverheadMap(const AppState& state, RgbImage& plan)
 
 std::string MapInfoText(const MapStatistics& stats)
 {
-    return "Max = " + IntToStr(stats.max) + "  Min = " + IntToStr(stats.min) +
-           "  Avg = " + IntToStr(static_cast<std::int64_t>(stats.avg));
+    std::string text = "Max = " + IntToStr(stats.max) + "  Min = " + IntToStr(stats.min) +
+                       "  Avg = " + IntToStr(static_cast<std::int64_t>(stats.avg));
+    if (stats.aboveGameLimit > 0)
+        text += "  (above " + IntToStr(GameHeightLimit) +
+                ": " + IntToStr(static_cast<std::int64_t>(stats.aboveGameLimit)) + ")";
+    return text;
 }
 
 // The last pixel that starts at or before the point, i.e. the largest p with

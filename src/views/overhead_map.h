@@ -30,6 +30,8 @@ struct MapStatistics {
     Height max = 0;
     Height min = 65535;
     std::uint64_t avg = 0;
+    // Cells higher than the game reads.
+    std::uint64_t aboveGameLimit = 0;
 };
 
 // Draws every cell in use into the plan, cell (r, c) at pixel
@@ -38,7 +40,8 @@ struct MapStatistics {
 // smallest and truncated average height (0 on an empty map).
 MapStatistics DrawOverheadMap(const AppState& state, RgbImage& plan);
 
-// "Max = 4095  Min = 0  Avg = 812"
+// "Max = 4095  Min = 0  Avg = 812", followed by "  (above 4095: 3)" when
+// cells are higher than the game reads.
 std::string MapInfoText(const MapStatistics& stats);
 
 // The stretch on one axis: of `pixels` bitmap pixels shown over `side`

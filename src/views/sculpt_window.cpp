@@ -179,7 +179,7 @@ void TfrmSculpt::press(MapSpot spot)
             cboBrush_->currentText().toStdString(), ediRadius_->text().toStdString(),
             ediStrength_->text().toStdString(), ediHardness_->text().toStdString(), ediTarget_->text().toStdString());
         stroke_ = StartStroke(frame, settings, PathPointAt(spot.row, spot.col));
-    });
+    }, false);
     if (stroke_)
         showStroke(stroke_->touched(), spot);
 }
@@ -205,7 +205,7 @@ void TfrmSculpt::release()
     if (!stroke_)
         return;
     const std::unique_ptr<Stroke> stroke = std::move(stroke_);
-    run_([&stroke](Frame& frame) { FinishStroke(frame, *stroke); });
+    run_([&stroke](Frame& frame) { FinishStroke(frame, *stroke); }, true);
 }
 
 void TfrmSculpt::showStatus(MapSpot spot)

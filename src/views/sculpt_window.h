@@ -27,7 +27,9 @@ class TfrmSculpt : public ViewForm {
 public:
     // Runs a part of a stroke in the frame of the commands; an error it
     // throws ends up in a message box.
-    using CommandRunner = std::function<void(const std::function<void(Frame&)>&)>;
+    // Runs a command in the main window's frame; the flag is true for the
+    // command that ends an operation, whose map becomes a step state.
+    using CommandRunner = std::function<void(const std::function<void(Frame&)>&, bool endsOperation)>;
 
     explicit TfrmSculpt(CommandRunner run, QWidget* parent = nullptr);
     ~TfrmSculpt() override;

@@ -119,8 +119,10 @@ protected:
         prompter.queueFile(file.string());
         return errorOf([&] { OpenHeightFile(frame); });
     }
-    std::string save(const fs::path& file)
+    // Answers the question about cells the game cannot read, if it comes.
+    std::string save(const fs::path& file, Answer tooHigh = Answer::No)
     {
+        prompter.queueAnswer(tooHigh);
         prompter.queueFile(file.string());
         return errorOf([&] { SaveHeightFile(frame); });
     }
@@ -319,6 +321,7 @@ TEST_F(HeightFileTest, SaveWritesOnlyWholeTilesAndLeavesTheFrameAlone)
 TEST_F(HeightFileTest, CancellingTheSaveDialogWritesNothing)
 {
     useSize(128);
+    tolvar::testing::fillIrregular(map(), 7, 0x0FFF); // nothing to clip: no question
     SaveHeightFile(frame);
     EXPECT_EQ(prompter.asked(), std::vector<std::string>{"dlgSave: save Battlezone Height Files|*.hgt, default hgt"});
     EXPECT_TRUE(fs::is_empty(dir));
@@ -354,4 +357,40 @@ TEST_F(HeightFileTest, AFailedSaveKeepsTheOldFile)
     EXPECT_EQ(error, "I/O error " + std::to_string(EFBIG));
     EXPECT_EQ(readFile(dir / "map.hgt"), old);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}
+
+// Cells above 4095 would set the game's flag bits: Save asks whether to clip
+// them in the file, and never changes the map.
+TEST_F(HeightFileTest, SaveAsksToClipCellsTheGameCannotRead)
+{
+    useSize(128);
+    tolvar::testing::fillIrregular(map(), 5, 0x0FFF);
+    map()(1, 1) = 4096;
+    map()(1, 2) = 0xFFFF;
+    map()(1, 3) = 4095;
+    map()(2, 1) = 0x1234;
+    const Grid before = map();
+    const std::string question =
+        "Save: 3 cells are higher than 4095, the highest height the game reads. Clip them to 4095 in the file?";
+    const std::vector<std::uint8_t> clippedHead{0xFF, 0x0F, 0xFF, 0x0F, 0xFF, 0x0F};
+    const std::vector<std::uint8_t> wholeHead{0x00, 0x10, 0xFF, 0xFF, 0xFF, 0x0F};
+
+    EXPECT_EQ(save(dir / "clipped.hgt", Answer::Yes), "(no error)");
+    EXPECT_EQ(prompter.asked().front(), question);
+    Bytes bytes = readFile(dir / "clipped.hgt");
+    EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 6), clippedHead);
+    EXPECT_EQ(wordAt(bytes, 128), 0x0FFF); // row 2, column 1
+    EXPECT_EQ(wordAt(bytes, 129), before(2, 2));
+    EXPECT_EQ(map(), before);
+
+    EXPECT_EQ(save(dir / "whole.hgt", Answer::No), "(no error)");
+    bytes = readFile(dir / "whole.hgt");
+    EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 6), wholeHead);
+    EXPECT_EQ(wordAt(bytes, 128), 0x1234);
+
+    prompter.queueAnswer(Answer::Cancel);
+    SaveHeightFile(frame);
+    EXPECT_EQ(prompter.asked().back(), question); // no file dialog after Cancel
+    EXPECT_FALSE(fs::exists(dir / "cancelled.hgt"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
 }

@@ -8,7 +8,7 @@ using tolvar::testing::readFile;
 using tolvar::testing::runBatch;
 
 // Strokes drawn with the mouse at two zooms log their points as given; Undo
-// takes back the last stroke only; a refused radius changes nothing; and a
+// and Step Backward take back the last stroke only; a refused radius changes nothing; and a
 // second program reruns the log to the same grid.
 TEST(BatchSculpt, StrokesUndoAndRerunToTheSameMap)
 {
@@ -37,6 +37,9 @@ TEST(BatchSculpt, StrokesUndoAndRerunToTheSameMap)
                                  "drag=frmSculpt:128,128",
                                  "grid=after.raw",
                                  "history-out=log.txt",
+                                 "StepBack1",
+                                 "grid=stepped.raw",
+                                 "StepForward1",
                                  "UndoZ1",
                                  "grid=undone.raw"},
                                 dir);
@@ -52,6 +55,7 @@ TEST(BatchSculpt, StrokesUndoAndRerunToTheSameMap)
     EXPECT_EQ(readFile(dir + "/refused.raw"), before);
     EXPECT_NE(readFile(dir + "/after.raw"), before);
     EXPECT_EQ(readFile(dir + "/undone.raw"), before);
+    EXPECT_EQ(readFile(dir + "/stepped.raw"), before) << "a stroke is one step state, press to release";
 
     const auto rerun = runBatch({"cboHeight=2560", "history=log.txt", "Rerun1", "grid=rerun.raw"}, dir);
     ASSERT_EQ(rerun.status, 0) << rerun.err;

@@ -94,16 +94,16 @@ TEST_F(OverheadMapTest, StatisticsLineShowsMaxMinAndTruncatedAverage)
 
     fill(128, 0);
     appState().HeightMap(64, 64) = 16383;
-    EXPECT_EQ(drawnInfo(), "Max = 16383  Min = 0  Avg = 0");
+    EXPECT_EQ(drawnInfo(), "Max = 16383  Min = 0  Avg = 0  (above 4095: 1)");
     appState().HeightMap(64, 64) = 16384;
-    EXPECT_EQ(drawnInfo(), "Max = 16384  Min = 0  Avg = 1");
+    EXPECT_EQ(drawnInfo(), "Max = 16384  Min = 0  Avg = 1  (above 4095: 1)");
 }
 
 TEST_F(OverheadMapTest, AFullHeightLargeMapNeedsTheWideSum)
 {
     useSize(512);
     fill(512, 65535); // sums to about 2^34
-    EXPECT_EQ(drawnInfo(), "Max = 65535  Min = 65535  Avg = 65535");
+    EXPECT_EQ(drawnInfo(), "Max = 65535  Min = 65535  Avg = 65535  (above 4095: 262144)");
 }
 
 TEST_F(OverheadMapTest, AnEmptyMapDividesByNothing)

@@ -1,0 +1,141 @@
+#include "session/map_states.h"
+
+#include "core/number_text.h"
+#include "session/tile_delta.h"
+
+#include <QUndoCommand>
+#include <vector>
+
+namespace tolvar {
+
+struct MapChange {
+    TileDelta tiles;
+    MapSize before;
+    MapSize after;
+};
+
+// One operation: the stack runs redo as it takes the command, when the map
+// already stands after the operation, so the first redo does nothing.
+class MapStateCommand : public QUndoCommand {
+public:
+    MapStateCommand(MapStates& states, const QString& text, std::shared_ptr<const MapChange> change)
+        : QUndoCommand(text), states_(states), change_(std::move(change))
+    {
+    }
+    void undo() override { states_.enter(*change_, false); }
+    void redo() override
+    {
+        if (taken_)
+            states_.enter(*change_, true);
+        taken_ = true;
+    }
+    const std::shared_ptr<const MapChange>& change() const { return change_; }
+
+private:
+    MapStates& states_;
+    std::shared_ptr<const MapChange> change_;
+    bool taken_ = false;
+};
+
+namespace {
+
+const MapStateCommand& commandAt(const QUndoStack& stack, int index)
+{
+    return *static_cast<const MapStateCommand*>(stack.command(index));
+}
+
+} // namespace
+
+MapStates::MapStates(AppState& state, std::function<void()> stepped, int countLimit, std::size_t byteLimit)
+    : state_(state), stepped_(std::move(stepped)), byteLimit_(byteLimit), recorded_(state.HeightMap),
+      recordedSize_{state.MapRows, state.MapCols}
+{
+    stack_.setUndoLimit(countLimit);
+    QObject::connect(&stack_, &QUndoStack::indexChanged, [this] {
+        if (!recording_)
+            stepped_();
+    });
+}
+
+// The stack empties itself as it goes, which would count as a step.
+MapStates::~MapStates() { stack_.disconnect(); }
+
+bool MapStates::record(const QString& name)
+{
+    auto change = std::make_shared<MapChange>();
+    change->tiles = TileDelta::Between(recorded_, state_.HeightMap);
+    if (change->tiles.empty())
+        return false;
+    change->before = recordedSize_;
+    change->after = {state_.MapRows, state_.MapCols};
+    recording_ = true;
+    stack_.push(new MapStateCommand(*this, name, std::move(change)));
+    dropOldestWhileTooLarge();
+    recording_ = false;
+    recorded_ = state_.HeightMap;
+    recordedSize_ = {state_.MapRows, state_.MapCols};
+    return true;
+}
+
+void MapStates::enter(const MapChange& change, bool after)
+{
+    if (after) {
+        change.tiles.applyAfter(state_.HeightMap);
+        change.tiles.applyAfter(recorded_);
+    } else {
+        change.tiles.applyBefore(state_.HeightMap);
+        change.tiles.applyBefore(recorded_);
+    }
+    // The state before the first operation has no size yet; the map keeps
+    // the one it has.
+    if (const MapSize size = after ? change.after : change.before; size.rows != 0) {
+        state_.MapRows = size.rows;
+        state_.MapCols = size.cols;
+    }
+    recordedSize_ = {state_.MapRows, state_.MapCols};
+}
+
+// The stack can drop its oldest command only through its count limit, so
+// a stack over the memory limit is taken anew without it. Called with the
+// newest state current.
+void MapStates::dropOldestWhileTooLarge()
+{
+    if (bytes() <= byteLimit_ || stack_.count() < 2)
+        return;
+    struct Kept {
+        QString text;
+        std::shared_ptr<const MapChange> change;
+    };
+    std::vector<Kept> kept;
+    for (int i = 0; i < stack_.count(); ++i)
+        kept.push_back({stack_.text(i), commandAt(stack_, i).change()});
+    int clean = stack_.cleanIndex();
+    std::size_t total = bytes();
+    std::size_t first = 0;
+    for (; total > byteLimit_ && kept.size() - first > 1; ++first, --clean)
+        total -= kept[first].change->tiles.bytes();
+    stack_.clear();
+    stack_.resetClean();
+    for (std::size_t i = first; i < kept.size(); ++i) {
+        if (clean == stack_.index())
+            stack_.setClean();
+        stack_.push(new MapStateCommand(*this, kept[i].text, kept[i].change));
+    }
+    if (clean == stack_.index())
+        stack_.setClean();
+}
+
+std::string MapStates::positionText() const
+{
+    return "Step " + IntToStr(stack_.index() + 1) + " of " + IntToStr(stack_.count() + 1);
+}
+
+std::size_t MapStates::bytes() const
+{
+    std::size_t total = 0;
+    for (int i = 0; i < stack_.count(); ++i)
+        total += commandAt(stack_, i).change()->tiles.bytes();
+    return total;
+}
+
+} // namespace tolvar

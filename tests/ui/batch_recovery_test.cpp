@@ -1,0 +1,136 @@
+#include "batch_runner.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <thread>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using tolvar::testing::readFile;
+using tolvar::testing::runBatch;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A batch run left working in the background, as a user leaves Tolvar open.
+pid_t startBatch(const std::vector<std::string>& arguments)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        std::vector<char*> argv{const_cast<char*>(TOLVAR_BATCH)};
+        for (const std::string& a : arguments)
+            argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        execv(TOLVAR_BATCH, argv.data());
+        _exit(127);
+    }
+    return child;
+}
+
+// The recovery copies in dir, once at least one is there (ten seconds at most).
+std::vector<fs::path> copiesIn(const fs::path& dir, bool waitForOne = false)
+{
+    for (int tries = 0; tries < 100; ++tries) {
+        std::vector<fs::path> copies;
+        if (fs::exists(dir))
+            for (const auto& entry : fs::directory_iterator(dir))
+                if (entry.path().extension() == ".recovery")
+                    copies.push_back(entry.path());
+        if (!copies.empty() || !waitForOne)
+            return copies;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return {};
+}
+
+void killHard(pid_t child)
+{
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+}
+
+} // namespace
+
+// The whole way a user meets it: work, a killed Tolvar, a start that offers
+// the copy, and the map back cell for cell, border ring included.
+TEST(BatchRecovery, AKilledRunsMapComesBackAtTheNextStart)
+{
+    const fs::path dir = tolvar::testing::scratchDirectory();
+    const std::string rec = (dir / "rec").string(), before = (dir / "before").string();
+    const pid_t first = startBatch({"--recovery-dir", rec, "--autosave-seconds", "1", "cboHeight=2560", "Run1",
+                                    "Smooth1", "RotLeft1", "grid=" + before, "wait=20000"});
+    // The copy is written every second; wait for one written after the grid.
+    for (int tries = 0; tries < 100 && !fs::exists(before); ++tries)
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    const auto left = copiesIn(rec, true);
+    ASSERT_EQ(left.size(), 1u);
+
+    // While the first run lives, its lock keeps its copy from being offered.
+    const auto meanwhile = runBatch({"--recovery-dir", rec, "print=cboHeight"});
+    EXPECT_EQ(meanwhile.status, 0) << meanwhile.err;
+    killHard(first);
+    EXPECT_EQ(copiesIn(rec), left);
+
+    const auto unanswered = runBatch({"--recovery-dir", rec, "print=cboHeight"});
+    EXPECT_EQ(unanswered.err, "usage: no answer waiting for the box \"Tolvar\"\n");
+    const auto recovered = runBatch({"--recovery-dir", rec, "answer=yes", "grid=" + (dir / "after").string(),
+                                     "print=cboHeight", "StepBack1", "print=labPointInfo"});
+    EXPECT_EQ(recovered.status, 0) << recovered.err;
+    EXPECT_EQ(recovered.out, "cboHeight=2560\nlabPointInfo=Step 1 of 2\n");
+    EXPECT_EQ(readFile((dir / "after").string()), readFile(before));
+    EXPECT_TRUE(copiesIn(rec).empty()); // recovered, then a clean exit
+    fs::remove_all(dir);
+}
+
+TEST(BatchRecovery, NoSetsTheCopyAsideKeepingTheLastThree)
+{
+    const fs::path dir = tolvar::testing::scratchDirectory();
+    const std::string rec = (dir / "rec").string();
+    for (int run = 0; run < 4; ++run) {
+        const pid_t child = startBatch({"--recovery-dir", rec, "--autosave-seconds", "1", "Run1", "wait=20000"});
+        ASSERT_EQ(copiesIn(rec, true).size(), 1u);
+        killHard(child);
+        EXPECT_EQ(runBatch({"--recovery-dir", rec, "answer=no"}).status, 0);
+        EXPECT_TRUE(copiesIn(rec).empty());
+    }
+    EXPECT_EQ(copiesIn(dir / "rec" / "aside").size(), 3u);
+    fs::remove_all(dir);
+}
+
+TEST(BatchRecovery, TheProgramAnswersHelpAndVersionWithoutAWindow)
+{
+    const auto run = [](const char* option) {
+        const std::string out = tolvar::testing::scratchDirectory() + "/out";
+        EXPECT_EQ(std::system((std::string(TOLVAR_PROGRAM) + " " + option + " > " + out).c_str()), 0);
+        return readFile(out);
+    };
+    EXPECT_EQ(run("--version"), "tolvar 0.1.0\n");
+    const std::string help = run("--help");
+    EXPECT_NE(help.find("--recovery-dir <dir>"), std::string::npos) << help;
+    EXPECT_NE(help.find("--autosave-seconds <n>"), std::string::npos) << help;
+}
+
+// Three effects stepped back give the map from before the first, and
+// forward the last, cell for cell; Undo is a state of its own.
+TEST(BatchSteps, StepBackwardThreeTimesUndoesThreeEffects)
+{
+    const fs::path dir = tolvar::testing::scratchDirectory();
+    const auto grid = [&](const char* name) { return "grid=" + (dir / name).string(); };
+    const auto r = runBatch({"Run1", grid("start"), "Smooth1", "RotLeft1", "Smooth1", grid("end"), "StepBack1",
+                             "StepBack1", "StepBack1", grid("back"), "print=labPointInfo", "print=StepBack1",
+                             "StepForward1", "StepForward1", "StepForward1", grid("forward"), "print=StepForward1",
+                             "UndoZ1", "StepBack1", grid("undone"), "print=labPointInfo", "print=UndoZ1"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "labPointInfo=Step 2 of 5\nStepBack1=enabled unchecked visible\n"
+                     "StepForward1=disabled unchecked visible\nlabPointInfo=Step 5 of 6\n"
+                     "UndoZ1=disabled unchecked visible\n");
+    EXPECT_EQ(readFile((dir / "back").string()), readFile((dir / "start").string()));
+    EXPECT_EQ(readFile((dir / "forward").string()), readFile((dir / "end").string()));
+    EXPECT_EQ(readFile((dir / "undone").string()), readFile((dir / "end").string()));
+    EXPECT_NE(readFile((dir / "start").string()), readFile((dir / "end").string()));
+    fs::remove_all(dir);
+}
