@@ -31,29 +31,17 @@
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
-#include <map>
 #include <ostream>
-#include <set>
 
 namespace tolvar {
 namespace {
 
-const std::set<std::string> reservedWords{"print", "dialog",   "confirm", "grid",        "shot",
-                                          "press", "dblclick", "history", "history-out", "cancel-after",
-                                          "tool",  "screen",   "answer",  "drag",        "zoom",  "wait"};
-
 constexpr int ScreenSettleMs = 700;
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
-
-std::optional<int> millisecondsOf(const std::string& text)
+QString qs(const std::string& s)
 {
-    bool ok = false;
-    const int ms = qs(text).toInt(&ok);
-    return ok && ms >= 0 ? std::optional(ms) : std::nullopt;
+    return QString::fromStdString(s);
 }
-
-const std::map<std::string, Answer> answerWords{{"yes", Answer::Yes}, {"no", Answer::No}, {"cancel", Answer::Cancel}};
 
 std::string stateWords(bool enabled, bool checked, bool visible)
 {
@@ -75,6 +63,13 @@ std::vector<std::uint8_t> gridBytes(const Grid& grid)
 
 } // namespace
 
+std::optional<int> BatchDriver::millisecondsOf(const std::string& text)
+{
+    bool ok = false;
+    const int ms = qs(text).toInt(&ok);
+    return ok && ms >= 0 ? std::optional(ms) : std::nullopt;
+}
+
 BatchDriver::BatchDriver(AppWindows& windows, ScriptedPrompter& prompter, std::ostream& out, std::ostream& err)
     : windows_(windows), prompter_(prompter), out_(out), err_(err)
 {
@@ -82,41 +77,6 @@ BatchDriver::BatchDriver(AppWindows& windows, ScriptedPrompter& prompter, std::o
 }
 
 BatchDriver::~BatchDriver() = default;
-
-const char* BatchDriver::helpText()
-{
-    return "usage: tolvar-batch [--keep-going] [--on-screen] [--recovery-dir DIR [--autosave-seconds N]] [--help] "
-           "STEP...\n"
-           "Runs Tolvar's main window headless, one step after another:\n"
-           "  NAME=TEXT          type TEXT into the box NAME (cboHeight, ediIterations, ...)\n"
-           "  NAME               click the menu item or button NAME (Run1, SetRandSeed1, btnUp, ...)\n"
-           "  dialog=PATH        answer the next file dialog with PATH (dialog= cancels it)\n"
-           "  confirm=ok|cancel  answer the next OK/Cancel box\n"
-           "  answer=yes|no|cancel  answer the next Yes/No/Cancel box\n"
-           "  print=NAME         print a box's or label's text, or the state of an item, button or window\n"
-           "                     (print=frmToolbox adds a line for each of its buttons)\n"
-           "  tool=NAME          click the Toolbox button of the menu item or button NAME (tool=Smooth1)\n"
-           "  grid=PATH          write the 514 x 514 height grid as little-endian 16-bit words\n"
-           "  history=PATH       replace the lines of the session history with the lines of a text file\n"
-           "  history-out=PATH   write the lines of the session history to a text file, one per line\n"
-           "  shot=NAME:PATH.png write the picture of the view window NAME\n"
-           "  press=imgMap:X,Y   press the plan image at X,Y (0..255)\n"
-           "  drag=frmSculpt:R,C;R,C;...  draw on the Sculpt view with the left button, from the first\n"
-           "                     map row,column to the last (decimals allowed), at the current zoom\n"
-           "  zoom=frmSculpt:PERCENT  zoom the Sculpt view, 25 to 800\n"
-           "  dblclick=frmDisplay  double-click the wireframe display (saves WireFram.bmp)\n"
-           "  cancel-after=MS    press Cancel in the progress dialog of the next long run, MS\n"
-           "                     milliseconds after it started (the dialog shows after a second)\n"
-           "  screen=PATH.png    write a picture of the whole screen, once the windows have settled\n"
-           "  wait=MS            let MS milliseconds pass, with the events going\n"
-           "Exit status: 0 done, 1 an error box was shown, 2 a usage error.\n"
-           "With --keep-going the run goes on after an error, as a user goes on after closing the box.\n"
-           "With --on-screen the windows show on the display (an X server such as Xvfb with a window\n"
-           "manager) instead of the fixed 1280 x 1024 offscreen screen.\n"
-           "With --recovery-dir the run keeps a recovery copy of an unsaved map in DIR every N seconds\n"
-           "(60), and first offers a copy that a run which ended without saving left there; answer=\n"
-           "steps in front of all others answer that question.\n";
-}
 
 int BatchDriver::run(const std::vector<std::string>& arguments)
 {
@@ -207,76 +167,21 @@ void BatchDriver::validate(const Step& step) const
     const std::string& value = *step.value;
     if (boxNamed(key) || otherBox(key))
         return;
-    if (!reservedWords.count(key))
+    const StepKind* kind = stepKind(key);
+    if (!kind)
         throw UsageError{"no box named '" + key + "'"};
-    if (key == "print" && !named(value))
-        throw UsageError{"nothing named '" + value + "' to print"};
-    if (key == "confirm" && value != "ok" && value != "cancel")
-        throw UsageError{"confirm takes ok or cancel, not '" + value + "'"};
-    if (key == "answer" && !answerWords.count(value))
-        throw UsageError{"answer takes yes, no or cancel, not '" + value + "'"};
-    if ((key == "grid" || key == "history" || key == "history-out") && value.empty())
-        throw UsageError{key + " needs a file name"};
-    if ((key == "shot" || key == "screen") && !value.ends_with(".png"))
-        throw UsageError{key + " writes a .png file, not '" + value + "'"};
-    if (key == "shot") {
-        const auto colon = value.find(':');
-        if (colon == std::string::npos || !viewWindow(value.substr(0, colon)))
-            throw UsageError{"shot takes WINDOW:PATH.png with a view window, not '" + value + "'"};
-    }
-    if (key == "press" && !pressPoint(value))
-        throw UsageError{"press takes IMAGE:X,Y with X and Y in 0..255, not '" + value + "'"};
-    if (key == "dblclick" && !imageOf(value))
-        throw UsageError{"nothing named '" + value + "' to double-click"};
-    if (key == "tool" && !windows_.toolbox().button(qs(value)))
-        throw UsageError{"the Toolbox has no button for '" + value + "'"};
-    if (key == "drag" && !dragPath(value))
-        throw UsageError{"drag takes frmSculpt:ROW,COLUMN;ROW,COLUMN;..., not '" + value + "'"};
-    if (key == "zoom" && !zoomPercent(value))
-        throw UsageError{"zoom takes frmSculpt:PERCENT with PERCENT in 25..800, not '" + value + "'"};
-    if ((key == "cancel-after" || key == "wait") && !millisecondsOf(value))
-        throw UsageError{key + " takes milliseconds, not '" + value + "'"};
+    if (!kind->accepts(*this, value))
+        throw UsageError{key + " takes " + std::string(kind->usage.substr(key.size() + 1)) + ", not '" + value + "'"};
 }
 
 void BatchDriver::perform(const Step& step)
 {
     if (!step.value)
-        return click(step.key);
-    const std::string& value = *step.value;
-    if (step.key == "print")
-        print(value);
-    else if (step.key == "dialog")
-        prompter_.queueFile(value.empty() ? std::nullopt : std::optional(value));
-    else if (step.key == "confirm")
-        prompter_.queueConfirm(value == "ok");
-    else if (step.key == "answer")
-        prompter_.queueAnswer(answerWords.at(value));
-    else if (step.key == "grid")
-        writeGrid(value);
-    else if (step.key == "history")
-        readHistory(value);
-    else if (step.key == "history-out")
-        writeHistory(value);
-    else if (step.key == "shot")
-        writeShot(value);
-    else if (step.key == "press")
-        press(value);
-    else if (step.key == "dblclick")
-        doubleClick(value);
-    else if (step.key == "cancel-after")
-        cancelAfter_ = millisecondsOf(value);
-    else if (step.key == "tool")
-        clickTool(value);
-    else if (step.key == "screen")
-        writeScreen(value);
-    else if (step.key == "drag")
-        drag(*dragPath(value));
-    else if (step.key == "zoom")
-        windows_.sculpt().canvas().setZoom(*zoomPercent(value));
-    else if (step.key == "wait")
-        wait(*millisecondsOf(value));
+        click(step.key);
+    else if (const StepKind* kind = stepKind(step.key))
+        kind->run(*this, *step.value);
     else
-        typeInto(step.key, value);
+        typeInto(step.key, *step.value);
 }
 
 bool BatchDriver::reportErrors()
@@ -376,7 +281,10 @@ void BatchDriver::print(const std::string& name)
                  << stateWords(button->isEnabled(), button->isChecked(), button->isVisible()) << std::endl;
 }
 
-void BatchDriver::writeGrid(const std::string& path) { createFile(path, gridBytes(appState().HeightMap)); }
+void BatchDriver::writeGrid(const std::string& path)
+{
+    createFile(path, gridBytes(appState().HeightMap));
+}
 
 // The file's lines replace the memo's text, as if typed over it; the memo
 // takes "\r\n" as one line break.
@@ -412,7 +320,7 @@ void BatchDriver::writeShot(const std::string& target)
 {
     const auto colon = target.find(':');
     const std::string path = target.substr(colon + 1);
-    const QImage image = static_cast<ViewForm*>(viewWindow(target.substr(0, colon)))->viewBuffer();
+    const QImage image = shotWindow(target)->viewBuffer();
     if (image.isNull())
         throw UsageError{"the window " + target.substr(0, colon) + " has no picture yet"};
     if (!image.save(qs(path), "PNG"))
@@ -504,7 +412,11 @@ QObject* BatchDriver::named(const std::string& name) const
     return nullptr;
 }
 
-QObject* BatchDriver::viewWindow(const std::string& name) const { return qobject_cast<ViewForm*>(named(name)); }
+ViewForm* BatchDriver::shotWindow(const std::string& target) const
+{
+    const auto colon = target.find(':');
+    return colon == std::string::npos ? nullptr : qobject_cast<ViewForm*>(named(target.substr(0, colon)));
+}
 
 // A box of another window than the main one, such as the Sculpt tool bar's.
 QWidget* BatchDriver::otherBox(const std::string& name) const

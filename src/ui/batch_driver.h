@@ -7,6 +7,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QAction;
@@ -17,6 +18,7 @@ namespace tolvar {
 
 struct MapSpot;
 class AppWindows;
+class ViewForm;
 class CrashRecovery;
 class ScriptedPrompter;
 
@@ -30,7 +32,7 @@ public:
     // The exit status: 0 done, 1 an error box was shown, 2 a usage error.
     int run(const std::vector<std::string>& arguments);
 
-    static const char* helpText();
+    static std::string helpText();
     // Shows the windows on the display rather than offscreen; read before
     // the application starts.
     static constexpr const char* OnScreenOption = "--on-screen";
@@ -43,6 +45,18 @@ private:
     struct UsageError {
         std::string message;
     };
+    // A NAME=VALUE step other than typing into a box: its form and help
+    // line for --help, the check of its value made before any step runs,
+    // and what it does.
+    struct StepKind {
+        std::string_view usage; // "print=NAME"
+        std::string_view help;  // a second line follows a '\n'
+        bool (*accepts)(const BatchDriver& driver, const std::string& value);
+        void (*run)(BatchDriver& driver, const std::string& value);
+    };
+    static const std::vector<StepKind>& stepKinds();
+    static const StepKind* stepKind(const std::string& name);
+    static std::optional<int> millisecondsOf(const std::string& text);
 
     std::vector<Step> parse(const std::vector<std::string>& arguments);
     // The value of an option that takes one, from the argument after it.
@@ -79,7 +93,8 @@ private:
     void drag(const std::vector<MapSpot>& path);
 
     QObject* named(const std::string& name) const;
-    QObject* viewWindow(const std::string& name) const;
+    // The view window of a shot step, "frmSculpt:PATH.png".
+    ViewForm* shotWindow(const std::string& target) const;
     QWidget* imageOf(const std::string& name) const;
     std::optional<std::pair<QWidget*, QPoint>> pressPoint(const std::string& target) const;
 

@@ -9,8 +9,8 @@
 #include "formats/height_file.h"
 #include "fractal/run_command.h"
 #include "session/history_window.h"
-#include "session/states_window.h"
 #include "session/session_commands.h"
+#include "session/states_window.h"
 #include "ui/menu_keys_first.h"
 #include "ui/menu_tree.h"
 #include "ui/parameter_panel.h"
@@ -36,7 +36,10 @@
 namespace tolvar {
 namespace {
 
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString qs(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 // The progress of a long command: a modal dialog that Qt shows once the
 // command has gone on for a second, with the step reached and a Cancel button.
@@ -201,7 +204,10 @@ void TForm1::recordMapState(const QString& name)
     emit mapStateRecorded();
 }
 
-bool TForm1::hasUnsavedMap() const { return MapChangedSinceSaved(appState()); }
+bool TForm1::hasUnsavedMap() const
+{
+    return MapChangedSinceSaved(appState());
+}
 
 RecoveredMap TForm1::recoveryContents() const
 {
@@ -288,17 +294,35 @@ bool TForm1::reachable(const QString& name) const
 
 // UiPort
 
-std::string TForm1::text(Box box) const { return panel_->edit(box)->text().toStdString(); }
+std::string TForm1::text(Box box) const
+{
+    return panel_->edit(box)->text().toStdString();
+}
 
-void TForm1::setText(Box box, const std::string& text) { panel_->edit(box)->setText(QString::fromStdString(text)); }
+void TForm1::setText(Box box, const std::string& text)
+{
+    panel_->edit(box)->setText(QString::fromStdString(text));
+}
 
-void TForm1::setBoxEnabled(Box box, bool enabled) { panel_->box(box)->setEnabled(enabled); }
+void TForm1::setBoxEnabled(Box box, bool enabled)
+{
+    panel_->box(box)->setEnabled(enabled);
+}
 
-bool TForm1::isBoxEnabled(Box box) const { return panel_->box(box)->isEnabled(); }
+bool TForm1::isBoxEnabled(Box box) const
+{
+    return panel_->box(box)->isEnabled();
+}
 
-bool TForm1::isChecked(std::string_view item) const { return requireItem(item)->isChecked(); }
+bool TForm1::isChecked(std::string_view item) const
+{
+    return requireItem(item)->isChecked();
+}
 
-void TForm1::setChecked(std::string_view item, bool checked) { requireItem(item)->setChecked(checked); }
+void TForm1::setChecked(std::string_view item, bool checked)
+{
+    requireItem(item)->setChecked(checked);
+}
 
 void TForm1::setEnabled(std::string_view control, bool enabled)
 {
@@ -339,15 +363,30 @@ void TForm1::showAndDraw(ViewWindow window)
     frame_.BusyCursorOff();
 }
 
-void TForm1::hideWindow(ViewWindow window) { viewWidget(window)->hide(); }
+void TForm1::hideWindow(ViewWindow window)
+{
+    viewWidget(window)->hide();
+}
 
-void TForm1::newOverheadBitmap() { windows_.mapDisplay->newBitmap(); }
+void TForm1::newOverheadBitmap()
+{
+    windows_.mapDisplay->newBitmap();
+}
 
-void TForm1::setPointInfo(const std::string& text) { windows_.mapDisplay->setPointInfo(QString::fromStdString(text)); }
+void TForm1::setPointInfo(const std::string& text)
+{
+    windows_.mapDisplay->setPointInfo(QString::fromStdString(text));
+}
 
-void TForm1::appendHistory(const std::string& line) { windows_.history->appendLine(QString::fromStdString(line)); }
+void TForm1::appendHistory(const std::string& line)
+{
+    windows_.history->appendLine(QString::fromStdString(line));
+}
 
-std::vector<std::string> TForm1::historyLines() const { return windows_.history->lines(); }
+std::vector<std::string> TForm1::historyLines() const
+{
+    return windows_.history->lines();
+}
 
 void TForm1::replaceHistory(const std::vector<std::string>& lines)
 {

@@ -93,7 +93,7 @@ QWidget* TfrmSculpt::makeToolBar()
         redraw();
     });
     connect(ediContour_, &QLineEdit::editingFinished, this,
-            [this] { run_([this](Frame&) { readContourInterval(); }); });
+            [this] { run_([this](Frame&) { readContourInterval(); }, false); });
     connect(fit, &QToolButton::clicked, imgSculpt_, &SculptCanvas::fit);
     return bar;
 }
@@ -174,12 +174,15 @@ void TfrmSculpt::press(MapSpot spot)
     // the history holds every change.
     if (stroke_)
         release();
-    run_([this, spot](Frame& frame) {
-        const BrushSettings settings = ReadBrushSettings(
-            cboBrush_->currentText().toStdString(), ediRadius_->text().toStdString(),
-            ediStrength_->text().toStdString(), ediHardness_->text().toStdString(), ediTarget_->text().toStdString());
-        stroke_ = StartStroke(frame, settings, PathPointAt(spot.row, spot.col));
-    }, false);
+    run_(
+        [this, spot](Frame& frame) {
+            const BrushSettings settings =
+                ReadBrushSettings(cboBrush_->currentText().toStdString(), ediRadius_->text().toStdString(),
+                                  ediStrength_->text().toStdString(), ediHardness_->text().toStdString(),
+                                  ediTarget_->text().toStdString());
+            stroke_ = StartStroke(frame, settings, PathPointAt(spot.row, spot.col));
+        },
+        false);
     if (stroke_)
         showStroke(stroke_->touched(), spot);
 }
