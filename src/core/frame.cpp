@@ -103,10 +103,11 @@ void Frame::RefreshViews()
     if (refreshing_)
         return;
     refreshing_ = true;
-    constexpr std::array<std::pair<const char*, ViewWindow>, 3> views{{
+    constexpr std::array<std::pair<const char*, ViewWindow>, 4> views{{
         {"Wireframe2", ViewWindow::frmDisplay},
         {"Plan1", ViewWindow::frmMapDisplay},
         {"WinG1", ViewWindow::frm1st},
+        {"View3D1", ViewWindow::frm3D},
     }};
     try {
         for (const auto& [item, window] : views)

@@ -57,7 +57,7 @@ void Randomize(Frame& frame)
 
 CommandTable CoreCommands()
 {
-    static constexpr std::array<Command, 7> table{{
+    static constexpr std::array<Command, 8> table{{
         {"New1", NewMap},
         {"UndoZ1", Undo},
         {"SetRandSeed1", SetRandomSeed},
@@ -65,6 +65,7 @@ CommandTable CoreCommands()
         {"Plan1", [](Frame& f) { ToggleView(f, "Plan1", ViewWindow::frmMapDisplay); }},
         {"Wireframe2", [](Frame& f) { ToggleView(f, "Wireframe2", ViewWindow::frmDisplay); }},
         {"WinG1", [](Frame& f) { ToggleView(f, "WinG1", ViewWindow::frm1st); }},
+        {"View3D1", [](Frame& f) { ToggleView(f, "View3D1", ViewWindow::frm3D); }},
     }};
     return table;
 }

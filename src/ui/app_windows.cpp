@@ -6,6 +6,7 @@
 #include "ui/main_window.h"
 #include "ui/toolbox_window.h"
 #include "views/overhead_window.h"
+#include "views/view3d_window.h"
 #include "views/wing_window.h"
 #include "views/wireframe_window.h"
 
@@ -29,7 +30,7 @@ AppWindows::AppWindows(Prompter& prompter)
     : form1_(std::make_unique<TForm1>(prompter)), frmDisplay_(std::make_unique<TfrmDisplay>(*form1_)),
       frmMapDisplay_(std::make_unique<TfrmMapDisplay>()), frmAbout_(std::make_unique<TfrmAbout>()),
       frmHistory_(std::make_unique<TfrmHistory>()), frm1st_(std::make_unique<Tfrm1st>(*form1_)),
-      frmToolbox_(std::make_unique<TfrmToolbox>(*form1_))
+      frmToolbox_(std::make_unique<TfrmToolbox>(*form1_)), frm3D_(std::make_unique<Tfrm3D>(*form1_))
 {
     // Places and sizes are the frames': a position is the frame's top-left
     // corner, a size the whole window with its frame and title bar. Only the
@@ -41,9 +42,10 @@ AppWindows::AppWindows(Prompter& prompter)
     placeByFrame(*frmHistory_, {289, 391, 311, 340}, Sizing::Resizable);
     placeByFrame(*frm1st_, {151, 3, 859, 699}, Sizing::Resizable);
     placeByFrame(*frmToolbox_, {8, 644, 1002, 87}, Sizing::Resizable);
+    placeByFrame(*frm3D_, {151, 3, 1024, 768}, Sizing::Resizable);
 
     form1_->attach({frmDisplay_.get(), frmMapDisplay_.get(), frmAbout_.get(), frmHistory_.get(), frm1st_.get(),
-                    frmToolbox_.get()});
+                    frmToolbox_.get(), frm3D_.get()});
     form1_->show();
 }
 

@@ -12,8 +12,9 @@ class TfrmAbout;
 class TfrmHistory;
 class Tfrm1st;
 class TfrmToolbox;
+class Tfrm3D;
 
-// The seven windows of the program, created in their start-up order with
+// The eight windows of the program, created in their start-up order with
 // the main window first; only the main window is shown.
 class AppWindows {
 public:
@@ -31,6 +32,7 @@ private:
     std::unique_ptr<TfrmHistory> frmHistory_;
     std::unique_ptr<Tfrm1st> frm1st_;
     std::unique_ptr<TfrmToolbox> frmToolbox_;
+    std::unique_ptr<Tfrm3D> frm3D_;
 };
 
 } // namespace tolvar

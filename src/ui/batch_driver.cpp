@@ -13,6 +13,8 @@
 #include "ui/parameter_panel.h"
 #include "ui/toolbox_window.h"
 #include "views/image_box.h"
+#include "views/terrain_view.h"
+#include "views/view3d_window.h"
 #include "views/view_form.h"
 
 #include <QAbstractButton>
@@ -28,6 +30,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <map>
 #include <ostream>
 #include <set>
@@ -37,7 +40,7 @@ namespace {
 
 const std::set<std::string> reservedWords{"print", "dialog",   "confirm", "grid",        "shot",
                                           "press", "dblclick", "history", "history-out", "cancel-after",
-                                          "tool",  "screen",   "answer"};
+                                          "tool",  "screen",   "answer",  "orbit",       "zoom"};
 
 constexpr int ScreenSettleMs = 700;
 
@@ -48,6 +51,25 @@ std::optional<int> millisecondsOf(const std::string& text)
     bool ok = false;
     const int ms = qs(text).toInt(&ok);
     return ok && ms >= 0 ? std::optional(ms) : std::nullopt;
+}
+
+// "WINDOW:NUMBER,NUMBER..." split at the colon, with its whole numbers.
+std::optional<std::pair<std::string, std::vector<int>>> windowAndNumbers(const std::string& value, int count)
+{
+    const auto colon = value.find(':');
+    if (colon == std::string::npos)
+        return std::nullopt;
+    const QStringList parts = qs(value.substr(colon + 1)).split(',');
+    std::vector<int> numbers;
+    for (const QString& part : parts) {
+        bool ok = false;
+        numbers.push_back(part.toInt(&ok));
+        if (!ok)
+            return std::nullopt;
+    }
+    if (static_cast<int>(numbers.size()) != count)
+        return std::nullopt;
+    return std::pair{value.substr(0, colon), numbers};
 }
 
 const std::map<std::string, Answer> answerWords{{"yes", Answer::Yes}, {"no", Answer::No}, {"cancel", Answer::Cancel}};
@@ -88,13 +110,16 @@ const char* BatchDriver::helpText()
            "  confirm=ok|cancel  answer the next OK/Cancel box\n"
            "  answer=yes|no|cancel  answer the next Yes/No/Cancel box\n"
            "  print=NAME         print a box's or label's text, or the state of an item, button or window\n"
-           "                     (print=frmToolbox adds a line for each of its buttons)\n"
+           "                     (print=frmToolbox adds a line for each of its buttons,\n"
+           "                     print=frm3D a line with the camera's azimuth, elevation and distance)\n"
            "  tool=NAME          click the Toolbox button of the menu item or button NAME (tool=Smooth1)\n"
            "  grid=PATH          write the 514 x 514 height grid as little-endian 16-bit words\n"
            "  history=PATH       replace the lines of the session history with the lines of a text file\n"
            "  history-out=PATH   write the lines of the session history to a text file, one per line\n"
            "  shot=NAME:PATH.png write the picture of the view window NAME\n"
            "  press=imgMap:X,Y   press the plan image at X,Y (0..255)\n"
+           "  orbit=frm3D:DX,DY  drag the 3D View DX, DY pixels with the left button (turns the camera)\n"
+           "  zoom=frm3D:STEPS   turn the mouse wheel over the 3D View STEPS notches (positive comes closer)\n"
            "  dblclick=frmDisplay  double-click the wireframe display (saves WireFram.bmp)\n"
            "  cancel-after=MS    press Cancel in the progress dialog of the next long run, MS\n"
            "                     milliseconds after it started (the dialog shows after a second)\n"
@@ -180,6 +205,10 @@ void BatchDriver::validate(const Step& step) const
     }
     if (key == "press" && !pressPoint(value))
         throw UsageError{"press takes IMAGE:X,Y with X and Y in 0..255, not '" + value + "'"};
+    if (key == "orbit" && !terrainStep(value, 2))
+        throw UsageError{"orbit takes WINDOW:DX,DY with the 3D View, not '" + value + "'"};
+    if (key == "zoom" && !terrainStep(value, 1))
+        throw UsageError{"zoom takes WINDOW:STEPS with the 3D View, not '" + value + "'"};
     if (key == "dblclick" && !imageOf(value))
         throw UsageError{"nothing named '" + value + "' to double-click"};
     if (key == "tool" && !windows_.toolbox().button(qs(value)))
@@ -213,6 +242,10 @@ void BatchDriver::perform(const Step& step)
         press(value);
     else if (step.key == "dblclick")
         doubleClick(value);
+    else if (step.key == "orbit")
+        orbit(value);
+    else if (step.key == "zoom")
+        zoom(value);
     else if (step.key == "cancel-after")
         cancelAfter_ = millisecondsOf(value);
     else if (step.key == "tool")
@@ -312,6 +345,8 @@ void BatchDriver::print(const std::string& name)
     else if (auto* widget = qobject_cast<QWidget*>(target))
         shown = stateWords(widget->isEnabled(), false, widget->isVisible());
     out_ << name << '=' << shown << std::endl;
+    if (auto* view3d = qobject_cast<Tfrm3D*>(target))
+        out_ << name << ".camera=" << view3d->cameraText() << std::endl;
     if (target == &windows_.toolbox())
         for (const auto& [item, button] : windows_.toolbox().buttons())
             out_ << name << '.' << item.toStdString() << '='
@@ -407,6 +442,47 @@ void BatchDriver::doubleClick(const std::string& name)
     QMouseEvent event(QEvent::MouseButtonDblClick, point, image->mapToGlobal(point), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
     QApplication::sendEvent(image, &event);
+}
+
+// The 3D View of an orbit or zoom step, and the step's numbers.
+std::optional<std::pair<QWidget*, std::vector<int>>> BatchDriver::terrainStep(const std::string& value,
+                                                                               int count) const
+{
+    const auto parsed = windowAndNumbers(value, count);
+    if (!parsed)
+        return std::nullopt;
+    auto* view = qobject_cast<ViewForm*>(named(parsed->first));
+    auto* terrain = view ? view->findChild<TerrainView*>() : nullptr;
+    if (!terrain)
+        return std::nullopt;
+    return std::pair{static_cast<QWidget*>(terrain), parsed->second};
+}
+
+// Presses the left button in the middle of the view, moves by DX, DY and
+// lets go, through the view's own mouse handlers.
+void BatchDriver::orbit(const std::string& value)
+{
+    const auto [view, numbers] = *terrainStep(value, 2);
+    requireShown(view, value);
+    const QPoint from = view->rect().center();
+    const QPoint to = from + QPoint(numbers[0], numbers[1]);
+    const auto send = [view](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, at, view->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+        QApplication::sendEvent(view, &event);
+    };
+    send(QEvent::MouseButtonPress, from, Qt::LeftButton);
+    send(QEvent::MouseMove, to, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, to, Qt::NoButton);
+}
+
+void BatchDriver::zoom(const std::string& value)
+{
+    const auto [view, numbers] = *terrainStep(value, 1);
+    requireShown(view, value);
+    const QPointF at = view->rect().center();
+    QWheelEvent event(at, view->mapToGlobal(at), {}, QPoint(0, 120 * numbers[0]), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view, &event);
 }
 
 void BatchDriver::requireShown(const QWidget* widget, const std::string& name) const

@@ -60,12 +60,15 @@ private:
     void writeScreen(const std::string& path);
     void press(const std::string& target);
     void doubleClick(const std::string& name);
+    void orbit(const std::string& value);
+    void zoom(const std::string& value);
     void requireShown(const QWidget* widget, const std::string& name) const;
 
     QObject* named(const std::string& name) const;
     QObject* viewWindow(const std::string& name) const;
     QWidget* imageOf(const std::string& name) const;
     std::optional<std::pair<QWidget*, QPoint>> pressPoint(const std::string& target) const;
+    std::optional<std::pair<QWidget*, std::vector<int>>> terrainStep(const std::string& value, int count) const;
 
     AppWindows& windows_;
     ScriptedPrompter& prompter_;

@@ -17,6 +17,7 @@ class TfrmDisplay;
 class TfrmMapDisplay;
 class TfrmHistory;
 class Tfrm1st;
+class Tfrm3D;
 class TfrmToolbox;
 class WrappingMenuBar;
 
@@ -28,6 +29,7 @@ struct ViewWindows {
     TfrmHistory* history;
     Tfrm1st* wing;
     TfrmToolbox* toolbox;
+    Tfrm3D* view3d;
 };
 
 // "Tolvar": the narrow, always-on-top control panel with the parameter boxes,
@@ -93,6 +95,7 @@ private:
     bool mayClose();
 
     void About1Click();
+    void Save3DPicture();
 
     Prompter& prompter_;
     Frame frame_;

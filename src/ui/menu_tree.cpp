@@ -107,6 +107,7 @@ std::vector<E> viewMenu()
         {"&Plan", "Plan1", Ticked},
         {"&Wireframe (BitMap)", "Wireframe2", Tick},
         {"Wireframe (Win&G)", "WinG1", Ticked},
+        {"&3D View", "View3D1", Tick, "Ctrl+3"},
         Separator,
         {"Wireframe &Options",
          "WFOptions1",

@@ -88,6 +88,8 @@ public:
             return "frmMapDisplay";
         case ViewWindow::frm1st:
             return "frm1st";
+        case ViewWindow::frm3D:
+            return "frm3D";
         }
         return "?";
     }
