@@ -113,7 +113,8 @@ TEST(View3DBatch, TurnsZoomsAndWritesThePicture)
 {
     const std::string dir = tolvar::testing::scratchDirectory();
     const auto r = tolvar::testing::runBatch({"--on-screen", "ediReal=3", "Run1", "View3D1", "print=frm3D", "orbit=frm3D:-50,25",
-                                      "zoom=frm3D:2", "print=frm3D", "shot=frm3D:" + dir + "/3d.png"});
+                                      "zoom=frm3D:2", "print=frm3D", "shot=frm3D:" + dir + "/3d.png",
+                                             "dialog=" + dir + "/saved.png", "btnSavePicture"});
     EXPECT_EQ(r.status, 0) << r.err;
     // A flat 128 map: the camera starts 1.9 x 635 x sqrt 2 m away and each
     // wheel notch takes 0.85 of that; 0.4 degrees a pixel: 50 pixels left
@@ -122,5 +123,7 @@ TEST(View3DBatch, TurnsZoomsAndWritesThePicture)
                      "frm3D.camera=azimuth 0.0 elevation 35.0 distance 1706\n"
                      "frm3D=enabled unchecked visible\n"
                      "frm3D.camera=azimuth 20.0 elevation 45.0 distance 1233\n");
-    EXPECT_FALSE(QImage(QString::fromStdString(dir + "/3d.png")).isNull());
+    const QImage shot(QString::fromStdString(dir + "/3d.png"));
+    EXPECT_FALSE(shot.isNull());
+    EXPECT_EQ(QImage(QString::fromStdString(dir + "/saved.png")).convertToFormat(shot.format()), shot);
 }
