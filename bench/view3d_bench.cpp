@@ -23,8 +23,8 @@ using namespace tolvar;
 namespace {
 
 constexpr int Side = 512;
-constexpr int Width = 1024;
-constexpr int Height_ = 768;
+constexpr int ViewWidth = 1024;
+constexpr int ViewHeight = 768;
 
 // Rolling hills, with a second map of other hills to load in turn.
 Grid hills(double phase)
@@ -58,7 +58,7 @@ void BM_View3DFrame(benchmark::State& bench)
 {
     for (auto _ : bench) {
         scene->camera.orbit(2, 0);
-        scene->renderer.draw(scene->camera, Width, Height_, scene->mesh.metresUp(1500));
+        scene->renderer.draw(scene->camera, ViewWidth, ViewHeight, scene->mesh.metresUp(1500));
         scene->finish();
     }
 }
@@ -108,7 +108,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "view3d-bench: no OpenGL context; run it under xvfb-run\n");
         return 1;
     }
-    QOpenGLFramebufferObject target(Width, Height_, QOpenGLFramebufferObject::Depth);
+    QOpenGLFramebufferObject target(ViewWidth, ViewHeight, QOpenGLFramebufferObject::Depth);
     target.bind();
     std::fprintf(stderr, "OpenGL renderer: %s\n",
                  reinterpret_cast<const char*>(context.functions()->glGetString(GL_RENDERER)));

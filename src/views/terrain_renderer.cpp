@@ -2,7 +2,7 @@
 
 #include "core/error.h"
 
-#include <cmath>
+#include <algorithm>
 #include <cstddef>
 
 namespace tolvar {

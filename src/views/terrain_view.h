@@ -9,8 +9,6 @@
 
 namespace tolvar {
 
-struct Grid;
-
 // The lit surface of the map, turned, slid and zoomed with the mouse and
 // the keys as in other 3D tools.
 class TerrainView : public QOpenGLWidget {

@@ -16,6 +16,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <cstdio>
+#include <optional>
 
 namespace tolvar {
 namespace {
