@@ -120,6 +120,7 @@ const char* BatchDriver::helpText()
            "  press=imgMap:X,Y   press the plan image at X,Y (0..255)\n"
            "  orbit=frm3D:DX,DY  drag the 3D View DX, DY pixels with the left button (turns the camera)\n"
            "  zoom=frm3D:STEPS   turn the mouse wheel over the 3D View STEPS notches (positive comes closer)\n"
+           "                     (the 3D View needs OpenGL on a display: use --on-screen)\n"
            "  dblclick=frmDisplay  double-click the wireframe display (saves WireFram.bmp)\n"
            "  cancel-after=MS    press Cancel in the progress dialog of the next long run, MS\n"
            "                     milliseconds after it started (the dialog shows after a second)\n"
