@@ -32,7 +32,13 @@ TerrainView::TerrainView(QWidget* parent) : QOpenGLWidget(parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
-TerrainView::~TerrainView() { releaseGL(); }
+// The widget's context outlives this part of the object; it must not call back.
+TerrainView::~TerrainView()
+{
+    if (context())
+        disconnect(context(), nullptr, this, nullptr);
+    releaseGL();
+}
 
 void TerrainView::setMap(const Grid& grid, int rows, int cols, int seaLevel, float heightScale)
 {
