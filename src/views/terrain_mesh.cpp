@@ -68,16 +68,16 @@ std::vector<std::uint32_t> TerrainMesh::gridIndices(int rows, int cols)
     std::vector<std::uint32_t> indices;
     if (rows < 2 || cols < 2)
         return indices;
-    indices.reserve(static_cast<std::size_t>(rows - 1) * static_cast<std::size_t>(cols - 1) * 6);
-    for (int r = 0; r + 1 < rows; ++r)
-        for (int c = 0; c + 1 < cols; ++c) {
+    indices.reserve(static_cast<std::size_t>(rows - 1) * static_cast<std::size_t>(2 * cols + 1));
+    for (int r = 0; r + 1 < rows; ++r) {
+        // North corner first: seen from above, with north at -z, the
+        // strip's first triangle (nw, sw, ne) turns anticlockwise.
+        for (int c = 0; c < cols; ++c) {
             const auto sw = static_cast<std::uint32_t>(r * cols + c);
-            const auto se = sw + 1;
-            const auto nw = sw + static_cast<std::uint32_t>(cols);
-            const auto ne = nw + 1;
-            // Seen from above, with north at -z: sw, se, ne and sw, ne, nw turn anticlockwise.
-            indices.insert(indices.end(), {sw, se, ne, sw, ne, nw});
+            indices.insert(indices.end(), {sw + static_cast<std::uint32_t>(cols), sw});
         }
+        indices.push_back(StripRestart);
+    }
     return indices;
 }
 

@@ -42,7 +42,9 @@ public:
     int cols() const { return cols_; }
     float heightScale() const { return heightScale_; }
     const std::vector<TerrainVertex>& vertices() const { return vertices_; }
-    // Two triangles per cell, counter-clockwise seen from above.
+    // One triangle strip a row of cells, each ending in StripRestart; its
+    // triangles turn anticlockwise seen from above.
+    static constexpr std::uint32_t StripRestart = 0xFFFFFFFF;
     static std::vector<std::uint32_t> gridIndices(int rows, int cols);
     // Half the map's extent east-west and north-south, in metres.
     float halfWidth() const { return (cols_ - 1) * CellMetres / 2; }

@@ -5,6 +5,10 @@
 #include <algorithm>
 #include <cstddef>
 
+#ifndef GL_PRIMITIVE_RESTART_FIXED_INDEX
+#define GL_PRIMITIVE_RESTART_FIXED_INDEX 0x8D69
+#endif
+
 namespace tolvar {
 namespace {
 
@@ -136,7 +140,10 @@ void TerrainRenderer::drawTerrain(const Mat4& viewProjection)
     // Bytes 0..255 read as 0..1.
     glVertexAttribPointer(terrain_.attributeLocation("colour"), 4, GL_UNSIGNED_BYTE, GL_TRUE, stride,
                           reinterpret_cast<const void*>(offsetof(TerrainVertex, r)));
-    glDrawElements(GL_TRIANGLES, indexCount_, GL_UNSIGNED_INT, nullptr);
+    // Strips send a third of the indices triangles would.
+    glEnable(GL_PRIMITIVE_RESTART_FIXED_INDEX);
+    glDrawElements(GL_TRIANGLE_STRIP, indexCount_, GL_UNSIGNED_INT, nullptr);
+    glDisable(GL_PRIMITIVE_RESTART_FIXED_INDEX);
     terrain_.disableAttributeArray("position");
     terrain_.disableAttributeArray("normal");
     terrain_.disableAttributeArray("colour");

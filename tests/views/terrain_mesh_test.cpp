@@ -77,8 +77,9 @@ TEST(TerrainMeshTest, UpdatingTheChangedRowsMatchesAFreshLoad)
 
 TEST(TerrainMeshTest, CellsTurnAnticlockwiseSeenFromAbove)
 {
-    const std::vector<std::uint32_t> want{0, 1, 4, 0, 4, 3, 1, 2, 5, 1, 5, 4};
-    EXPECT_EQ(TerrainMesh::gridIndices(2, 3), want);
+    const std::uint32_t end = TerrainMesh::StripRestart;
+    const std::vector<std::uint32_t> want{3, 0, 4, 1, 5, 2, end, 6, 3, 7, 4, 8, 5, end};
+    EXPECT_EQ(TerrainMesh::gridIndices(3, 3), want);
 }
 
 namespace {
