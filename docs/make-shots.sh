@@ -47,7 +47,8 @@ batch \
   Toolbox1 tool=Meteor1 tool=UndoZ1 tool=Store1 RotLeft1 Merge1 screen="$work/05.png" \
   Wireframe2 Filled1 Contour1 N640 screen="$work/06.png" shot=frm1st:"$work/06-wing.png" \
   dialog="$work/first.hgt" Save1 shot=frmMapDisplay:"$work/07.png" \
-  dialog="$work/first.png" SaveBitmap1
+  dialog="$work/first.png" SaveBitmap1 \
+  ediSeaLevel=700 View3D1 orbit=frm3D:-60,15 shot=frm3D:"$work/10.png"
 
 # Without dates, an unchanged picture is an unchanged file.
 same=(-strip -define png:exclude-chunks=date,time)
@@ -70,4 +71,5 @@ convert -background white -fill black -font DejaVu-Sans-Mono -pointsize 15 -bord
   "${same[@]}" "PNG8:$shots/08-game-folder.png"
 
 convert "$work/first.png" -depth 8 "${same[@]}" "PNG8:$shots/09-png-export.png"
+convert "$work/10.png" -colors 256 "${same[@]}" "PNG8:$shots/10-3d-view.png"
 echo "make-shots: pictures in $shots"

@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake file
   qt6-base-dev
+  libqt6opengl6-dev libgl1-mesa-dri libglx-mesa0
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-dejavu-extra
   xvfb xauth imagemagick

@@ -108,6 +108,7 @@ void Frame::RefreshViews()
         {"Plan1", ViewWindow::frmMapDisplay},
         {"WinG1", ViewWindow::frm1st},
         {"Sculpt1", ViewWindow::frmSculpt},
+        {"View3D1", ViewWindow::frm3D},
     }};
     try {
         for (const auto& [item, window] : views)

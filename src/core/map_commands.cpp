@@ -66,6 +66,7 @@ CommandTable CoreCommands()
         {"Wireframe2", [](Frame& f) { ToggleView(f, "Wireframe2", ViewWindow::frmDisplay); }},
         {"WinG1", [](Frame& f) { ToggleView(f, "WinG1", ViewWindow::frm1st); }},
         {"Sculpt1", [](Frame& f) { ToggleView(f, "Sculpt1", ViewWindow::frmSculpt); }},
+        {"View3D1", [](Frame& f) { ToggleView(f, "View3D1", ViewWindow::frm3D); }},
     }};
     return table;
 }

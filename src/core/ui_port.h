@@ -22,7 +22,7 @@ enum class Box {
 };
 
 // The view windows that the frame shows, hides and redraws.
-enum class ViewWindow { frmDisplay, frmMapDisplay, frm1st, frmSculpt };
+enum class ViewWindow { frmDisplay, frmMapDisplay, frm1st, frmSculpt, frm3D };
 
 // The display of a long command's progress, with which the user can stop
 // it. Used only from the thread that owns the windows; destroying it ends

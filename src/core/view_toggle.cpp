@@ -11,8 +11,9 @@ void ToggleView(Frame& frame, std::string_view item, ViewWindow window)
         ui.setChecked(item, false);
         ui.hideWindow(window);
     } else {
-        ui.setChecked(item, true);
+        // A window that cannot show (no OpenGL for the 3D View) stays unchecked.
         ui.showAndDraw(window);
+        ui.setChecked(item, true);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "ui/toolbox_window.h"
 #include "views/overhead_window.h"
 #include "views/sculpt_window.h"
+#include "views/view3d_window.h"
 #include "views/wing_window.h"
 #include "views/wireframe_window.h"
 
@@ -33,7 +34,8 @@ AppWindows::AppWindows(Prompter& prompter)
       frmToolbox_(std::make_unique<TfrmToolbox>(*form1_)),
       frmSculpt_(std::make_unique<TfrmSculpt>([form1 = form1_.get()](const auto& command, bool endsOperation) {
           form1->runInFrame(command, endsOperation ? "Sculpt" : "");
-      }))
+      })),
+      frm3D_(std::make_unique<Tfrm3D>(*form1_))
 {
     // Places and sizes are the frames': a position is the frame's top-left
     // corner, a size the whole window with its frame and title bar. Only the
@@ -46,9 +48,13 @@ AppWindows::AppWindows(Prompter& prompter)
     placeByFrame(*frm1st_, {151, 3, 859, 699}, Sizing::Resizable);
     placeByFrame(*frmToolbox_, {8, 644, 1002, 87}, Sizing::Resizable);
     placeByFrame(*frmSculpt_, {160, 0, 680, 620}, Sizing::Resizable);
+    placeByFrame(*frm3D_, {151, 3, 1024, 768}, Sizing::Resizable);
 
     form1_->attach({frmDisplay_.get(), frmMapDisplay_.get(), frmAbout_.get(), frmHistory_.get(), frm1st_.get(),
-                    frmToolbox_.get(), frmSculpt_.get()});
+                    frmToolbox_.get(), frmSculpt_.get(), frm3D_.get()});
+    // A stroke shows in the 3D View as it goes, its changed rows alone.
+    QObject::connect(frmSculpt_.get(), &TfrmSculpt::mapRegionChanged, frm3D_.get(),
+                     [view = frm3D_.get()](int firstRow, int lastRow) { view->updateRows(firstRow, lastRow); });
     form1_->show();
 }
 

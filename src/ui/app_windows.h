@@ -13,6 +13,7 @@ class TfrmHistory;
 class Tfrm1st;
 class TfrmToolbox;
 class TfrmSculpt;
+class Tfrm3D;
 
 // The eight windows of the program, created in their start-up order with
 // the main window first; only the main window is shown.
@@ -34,6 +35,7 @@ private:
     std::unique_ptr<Tfrm1st> frm1st_;
     std::unique_ptr<TfrmToolbox> frmToolbox_;
     std::unique_ptr<TfrmSculpt> frmSculpt_;
+    std::unique_ptr<Tfrm3D> frm3D_;
 };
 
 } // namespace tolvar

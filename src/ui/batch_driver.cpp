@@ -15,6 +15,8 @@
 #include "ui/toolbox_window.h"
 #include "views/image_box.h"
 #include "views/sculpt_window.h"
+#include "views/terrain_view.h"
+#include "views/view3d_window.h"
 #include "views/view_form.h"
 
 #include <QAbstractButton>
@@ -31,6 +33,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <ostream>
 
 namespace tolvar {
@@ -41,6 +44,25 @@ constexpr int ScreenSettleMs = 700;
 QString qs(const std::string& s)
 {
     return QString::fromStdString(s);
+}
+
+// "WINDOW:NUMBER,NUMBER..." split at the colon, with its whole numbers.
+std::optional<std::pair<std::string, std::vector<int>>> windowAndNumbers(const std::string& value, int count)
+{
+    const auto colon = value.find(':');
+    if (colon == std::string::npos)
+        return std::nullopt;
+    const QStringList parts = qs(value.substr(colon + 1)).split(',');
+    std::vector<int> numbers;
+    for (const QString& part : parts) {
+        bool ok = false;
+        numbers.push_back(part.toInt(&ok));
+        if (!ok)
+            return std::nullopt;
+    }
+    if (static_cast<int>(numbers.size()) != count)
+        return std::nullopt;
+    return std::pair{value.substr(0, colon), numbers};
 }
 
 std::string stateWords(bool enabled, bool checked, bool visible)
@@ -275,6 +297,8 @@ void BatchDriver::print(const std::string& name)
     else if (auto* widget = qobject_cast<QWidget*>(target))
         shown = stateWords(widget->isEnabled(), false, widget->isVisible());
     out_ << name << '=' << shown << std::endl;
+    if (auto* view3d = qobject_cast<Tfrm3D*>(target))
+        out_ << name << ".camera=" << view3d->cameraText() << std::endl;
     if (target == &windows_.toolbox())
         for (const auto& [item, button] : windows_.toolbox().buttons())
             out_ << name << '.' << item.toStdString() << '='
@@ -380,6 +404,46 @@ void BatchDriver::doubleClick(const std::string& name)
     QMouseEvent event(QEvent::MouseButtonDblClick, point, image->mapToGlobal(point), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
     QApplication::sendEvent(image, &event);
+}
+
+// The 3D View of an orbit or zoom step, and the step's numbers.
+std::optional<std::pair<QWidget*, std::vector<int>>> BatchDriver::terrainStep(const std::string& value, int count) const
+{
+    const auto parsed = windowAndNumbers(value, count);
+    if (!parsed)
+        return std::nullopt;
+    auto* view = qobject_cast<ViewForm*>(named(parsed->first));
+    auto* terrain = view ? view->findChild<TerrainView*>() : nullptr;
+    if (!terrain)
+        return std::nullopt;
+    return std::pair{static_cast<QWidget*>(terrain), parsed->second};
+}
+
+// Presses the left button in the middle of the view, moves by DX, DY and
+// lets go, through the view's own mouse handlers.
+void BatchDriver::orbit(const std::string& value)
+{
+    const auto [view, numbers] = *terrainStep(value, 2);
+    requireShown(view, value);
+    const QPoint from = view->rect().center();
+    const QPoint to = from + QPoint(numbers[0], numbers[1]);
+    const auto send = [view](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, at, view->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+        QApplication::sendEvent(view, &event);
+    };
+    send(QEvent::MouseButtonPress, from, Qt::LeftButton);
+    send(QEvent::MouseMove, to, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, to, Qt::NoButton);
+}
+
+void BatchDriver::turnWheel(const std::string& value)
+{
+    const auto [view, numbers] = *terrainStep(value, 1);
+    requireShown(view, value);
+    const QPointF at = view->rect().center();
+    QWheelEvent event(at, view->mapToGlobal(at), {}, QPoint(0, 120 * numbers[0]), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view, &event);
 }
 
 void BatchDriver::requireShown(const QWidget* widget, const std::string& name) const

@@ -84,6 +84,8 @@ private:
     void wait(int milliseconds);
     void press(const std::string& target);
     void doubleClick(const std::string& name);
+    void orbit(const std::string& value);
+    void turnWheel(const std::string& value);
     void requireShown(const QWidget* widget, const std::string& name) const;
     void typeIntoOther(const std::string& name, const std::string& text);
     QWidget* otherBox(const std::string& name) const;
@@ -97,6 +99,7 @@ private:
     ViewForm* shotWindow(const std::string& target) const;
     QWidget* imageOf(const std::string& name) const;
     std::optional<std::pair<QWidget*, QPoint>> pressPoint(const std::string& target) const;
+    std::optional<std::pair<QWidget*, std::vector<int>>> terrainStep(const std::string& value, int count) const;
 
     AppWindows& windows_;
     ScriptedPrompter& prompter_;

@@ -58,7 +58,8 @@ const std::vector<BatchDriver::StepKind>& BatchDriver::stepKinds()
          [](Driver& d, Value word) { d.prompter_.queueAnswer(answerWords.at(word)); }},
         {"print=NAME",
          "print a box's or label's text, or the state of an item, button or window\n"
-         "(print=frmToolbox adds a line for each of its buttons)",
+         "(print=frmToolbox adds a line for each of its buttons,\n"
+         "print=frm3D a line with the camera's azimuth, elevation and distance)",
          [](const Driver& d, Value name) { return d.named(name) != nullptr; },
          [](Driver& d, Value name) { d.print(name); }},
         {"tool=NAME", "click the Toolbox button of the menu item or button NAME (tool=Smooth1)",
@@ -83,9 +84,21 @@ const std::vector<BatchDriver::StepKind>& BatchDriver::stepKinds()
          "map row,column to the last (decimals allowed), at the current zoom",
          [](const Driver&, Value target) { return dragPath(target).has_value(); },
          [](Driver& d, Value target) { d.drag(*dragPath(target)); }},
-        {"zoom=frmSculpt:PERCENT", "zoom the Sculpt view, 25 to 800",
-         [](const Driver&, Value target) { return zoomPercent(target).has_value(); },
-         [](Driver& d, Value target) { d.windows_.sculpt().canvas().setZoom(*zoomPercent(target)); }},
+        {"zoom=frmSculpt:PERCENT",
+         "zoom the Sculpt view, 25 to 800; zoom=frm3D:STEPS turns the mouse wheel\n"
+         "over the 3D View STEPS notches (positive comes closer)",
+         [](const Driver& d, Value target) { return zoomPercent(target) || d.terrainStep(target, 1); },
+         [](Driver& d, Value target) {
+             if (const auto percent = zoomPercent(target))
+                 d.windows_.sculpt().canvas().setZoom(*percent);
+             else
+                 d.turnWheel(target);
+         }},
+        {"orbit=frm3D:DX,DY",
+         "drag the 3D View DX, DY pixels with the left button (turns the camera);\n"
+         "the 3D View needs OpenGL on a display: use --on-screen",
+         [](const Driver& d, Value target) { return d.terrainStep(target, 2).has_value(); },
+         [](Driver& d, Value target) { d.orbit(target); }},
         {"dblclick=frmDisplay", "double-click the wireframe display (saves WireFram.bmp)",
          [](const Driver& d, Value name) { return d.imageOf(name) != nullptr; },
          [](Driver& d, Value name) { d.doubleClick(name); }},

@@ -18,6 +18,7 @@
 #include "ui/wrapping_menu_bar.h"
 #include "views/overhead_window.h"
 #include "views/sculpt_window.h"
+#include "views/view3d_window.h"
 #include "views/view_commands.h"
 #include "views/wing_window.h"
 #include "views/wireframe_window.h"
@@ -240,11 +241,14 @@ void TForm1::connectWindows()
     connect(windows_.wing, &ViewForm::resized, this, resized);
     connect(windows_.display, &TfrmDisplay::doubleClicked, this,
             [this] { guarded([this] { windows_.display->savePicture(); }); });
+    connect(windows_.view3d, &Tfrm3D::savePictureRequested, this, [this] { guarded([this] { Save3DPicture(); }); });
+    connect(panel_->edit(Box::ediSeaLevel), &QLineEdit::textChanged, windows_.view3d, &Tfrm3D::followSeaLevel);
 
     connect(windows_.mapDisplay, &ViewForm::closed, this, [this] { setChecked("Plan1", false); });
     connect(windows_.display, &ViewForm::closed, this, [this] { setChecked("Wireframe2", false); });
     connect(windows_.wing, &ViewForm::closed, this, [this] { setChecked("WinG1", false); });
     connect(windows_.sculpt, &ViewForm::closed, this, [this] { setChecked("Sculpt1", false); });
+    connect(windows_.view3d, &ViewForm::closed, this, [this] { setChecked("View3D1", false); });
     connect(windows_.history, &TfrmHistory::closed, this, [this] { setChecked("History1", false); });
     connect(windows_.toolbox, &TfrmToolbox::closed, this, [this] { setChecked("Toolbox1", false); });
 }
@@ -350,12 +354,16 @@ QWidget* TForm1::viewWidget(ViewWindow window) const
         return windows_.wing;
     case ViewWindow::frmSculpt:
         return windows_.sculpt;
+    case ViewWindow::frm3D:
+        return windows_.view3d;
     }
     return nullptr;
 }
 
 void TForm1::showAndDraw(ViewWindow window)
 {
+    if (window == ViewWindow::frm3D)
+        Tfrm3D::requireOpenGL();
     auto* view = static_cast<ViewForm*>(viewWidget(window));
     view->show();
     frame_.BusyCursorOn();
@@ -457,6 +465,13 @@ void TForm1::About1Click()
     windows_.about->show();
     windows_.about->raise();
     windows_.about->activateWindow();
+}
+
+void TForm1::Save3DPicture()
+{
+    static constexpr FileDialog dialog{"dlgSave3DPicture", "png", "PNG Pictures", "*.png", true};
+    if (const auto path = prompter_.chooseFile(dialog))
+        windows_.view3d->savePicture(*path);
 }
 
 void TForm1::toggleWindow(const char* item, QWidget* window)

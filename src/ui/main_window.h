@@ -20,6 +20,7 @@ class TfrmMapDisplay;
 class TfrmHistory;
 class Tfrm1st;
 class TfrmSculpt;
+class Tfrm3D;
 class TfrmToolbox;
 class WrappingMenuBar;
 
@@ -32,6 +33,7 @@ struct ViewWindows {
     Tfrm1st* wing;
     TfrmToolbox* toolbox;
     TfrmSculpt* sculpt;
+    Tfrm3D* view3d;
 };
 
 // "Tolvar": the narrow, always-on-top control panel with the parameter boxes,
@@ -119,6 +121,7 @@ private:
     bool mayClose();
 
     void About1Click();
+    void Save3DPicture();
 
     Prompter& prompter_;
     Frame frame_;

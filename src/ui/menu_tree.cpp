@@ -111,6 +111,7 @@ std::vector<E> viewMenu()
         {"&Wireframe (BitMap)", "Wireframe2", Tick},
         {"Wireframe (Win&G)", "WinG1", Ticked},
         {"&Sculpt", "Sculpt1", Tick, "Ctrl+B"},
+        {"&3D View", "View3D1", Tick, "Ctrl+3"},
         Separator,
         {"Wireframe &Options",
          "WFOptions1",

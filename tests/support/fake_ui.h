@@ -90,6 +90,8 @@ public:
             return "frm1st";
         case ViewWindow::frmSculpt:
             return "frmSculpt";
+        case ViewWindow::frm3D:
+            return "frm3D";
         }
         return "?";
     }

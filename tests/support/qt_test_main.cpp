@@ -3,10 +3,15 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-// One QApplication for the whole test program, on the offscreen platform.
+#ifndef TOLVAR_TEST_PLATFORM
+#define TOLVAR_TEST_PLATFORM "offscreen"
+#endif
+
+// One QApplication for the whole test program, on the offscreen platform
+// unless the program needs a display.
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", TOLVAR_TEST_PLATFORM);
     QApplication app(argc, argv);
     tolvar::applyStyle(app);
     ::testing::InitGoogleTest(&argc, argv);

@@ -112,3 +112,19 @@ TEST_F(ViewWindowTest, TheSchemeItemsRecolourTheWinGView)
     click("Green1");
     EXPECT_EQ(static_cast<ViewForm*>(window("frm1st"))->viewBuffer().pixelIndex(1, 1), 0);
 }
+
+// Qt's offscreen platform, on which these tests run, shows no OpenGL widget.
+TEST_F(ViewWindowTest, WithoutOpenGLThe3DViewSaysSoAndTheRestGoesOn)
+{
+    runFlatMap();
+    click("View3D1");
+    EXPECT_EQ(prompter.errors(), std::vector<std::string>{"The 3D View needs OpenGL, and this display offers none."});
+    EXPECT_FALSE(item("View3D1")->isChecked());
+    EXPECT_FALSE(window("frm3D")->isVisible());
+    prompter.clearErrors();
+    click("Plan1");
+    click("Plan1");
+    click("Smooth1");
+    EXPECT_TRUE(prompter.errors().empty());
+    EXPECT_TRUE(window("frmMapDisplay")->isVisible());
+}

@@ -1,0 +1,175 @@
+#include "views/terrain_view.h"
+
+#include "core/grid.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QOpenGLContext>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
+
+namespace tolvar {
+namespace {
+
+constexpr float KeyOrbitPixels = 10;
+constexpr float WheelStepAngle = 120;
+
+TerrainMesh::Span merged(TerrainMesh::Span a, TerrainMesh::Span b)
+{
+    if (a.count == 0)
+        return b;
+    const int first = std::min(a.firstVertex, b.firstVertex);
+    const int end = std::max(a.firstVertex + a.count, b.firstVertex + b.count);
+    return {first, end - first};
+}
+
+} // namespace
+
+TerrainView::TerrainView(QWidget* parent) : QOpenGLWidget(parent)
+{
+    setObjectName("gl3D");
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+// The widget's context outlives this part of the object; it must not call back.
+TerrainView::~TerrainView()
+{
+    if (context())
+        disconnect(context(), nullptr, this, nullptr);
+    releaseGL();
+}
+
+void TerrainView::setMap(const Grid& grid, int rows, int cols, int seaLevel, float heightScale)
+{
+    const bool newSize = rows != mesh_.rows() || cols != mesh_.cols();
+    mesh_.load(grid, rows, cols, seaLevel, heightScale);
+    seaLevel_ = seaLevel;
+    reloadPending_ = true;
+    pendingSpan_ = {};
+    if (newSize)
+        resetCamera();
+    update();
+}
+
+void TerrainView::updateRows(const Grid& grid, int firstRow, int lastRow)
+{
+    if (!hasMap())
+        return;
+    pendingSpan_ = merged(pendingSpan_, mesh_.updateRows(grid, firstRow, lastRow));
+    update();
+}
+
+void TerrainView::setWaterLevel(int seaLevel)
+{
+    seaLevel_ = seaLevel;
+    update();
+}
+
+void TerrainView::resetCamera()
+{
+    float lowest = 0, highest = 0;
+    if (hasMap()) {
+        const auto [low, high] = std::minmax_element(mesh_.vertices().begin(), mesh_.vertices().end(),
+                                                     [](const auto& a, const auto& b) { return a.y < b.y; });
+        lowest = low->y;
+        highest = high->y;
+    }
+    const float radius = std::hypot(mesh_.halfWidth(), mesh_.halfDepth(), (highest - lowest) / 2);
+    camera_.reset({0, (lowest + highest) / 2, 0}, radius);
+    update();
+}
+
+void TerrainView::initializeGL()
+{
+    // A window moved to another screen can get a new context.
+    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &TerrainView::releaseGL, Qt::UniqueConnection);
+    renderer_.initialize();
+    glReady_ = true;
+    reloadPending_ = hasMap();
+}
+
+void TerrainView::paintGL()
+{
+    if (reloadPending_)
+        renderer_.load(mesh_);
+    else
+        renderer_.update(mesh_, pendingSpan_);
+    reloadPending_ = false;
+    pendingSpan_ = {};
+    const qreal ratio = devicePixelRatioF();
+    renderer_.draw(camera_, int(width() * ratio), int(height() * ratio), mesh_.metresUp(seaLevel_));
+}
+
+void TerrainView::releaseGL()
+{
+    if (!glReady_)
+        return;
+    makeCurrent();
+    renderer_.release();
+    doneCurrent();
+    glReady_ = false;
+}
+
+void TerrainView::mousePressEvent(QMouseEvent* event)
+{
+    lastPoint_ = event->position().toPoint();
+    setFocus();
+}
+
+// Left drag turns; right drag, or Shift with the left button, slides.
+void TerrainView::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint point = event->position().toPoint();
+    const QPoint delta = point - lastPoint_;
+    lastPoint_ = point;
+    const bool left = event->buttons() & Qt::LeftButton;
+    if ((event->buttons() & Qt::RightButton) || (left && (event->modifiers() & Qt::ShiftModifier)))
+        camera_.pan(float(delta.x()), float(delta.y()), height());
+    else if (left)
+        camera_.orbit(float(delta.x()), float(delta.y()));
+    else
+        return;
+    update();
+}
+
+void TerrainView::mouseDoubleClickEvent(QMouseEvent*) { emit doubleClicked(); }
+
+void TerrainView::wheelEvent(QWheelEvent* event)
+{
+    camera_.zoom(float(event->angleDelta().y()) / WheelStepAngle);
+    update();
+}
+
+void TerrainView::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+        camera_.orbit(-KeyOrbitPixels, 0);
+        break;
+    case Qt::Key_Right:
+        camera_.orbit(KeyOrbitPixels, 0);
+        break;
+    case Qt::Key_Up:
+        camera_.orbit(0, -KeyOrbitPixels);
+        break;
+    case Qt::Key_Down:
+        camera_.orbit(0, KeyOrbitPixels);
+        break;
+    case Qt::Key_PageUp:
+        camera_.zoom(1);
+        break;
+    case Qt::Key_PageDown:
+        camera_.zoom(-1);
+        break;
+    case Qt::Key_Home:
+        resetCamera();
+        break;
+    default:
+        QOpenGLWidget::keyPressEvent(event);
+        return;
+    }
+    update();
+}
+
+} // namespace tolvar

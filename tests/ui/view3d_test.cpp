@@ -1,0 +1,129 @@
+// The 3D View draws with OpenGL: CTest runs these under Xvfb, where Mesa's
+// software renderer stands in for a graphics card.
+#include "batch_runner.h"
+#include "irregular_map.h"
+#include "window_fixture.h"
+
+#include "ui/parameter_panel.h"
+#include "views/terrain_view.h"
+#include "views/view3d_window.h"
+
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <cmath>
+#include <filesystem>
+
+using namespace tolvar;
+using tolvar::testing::WindowTest;
+
+namespace {
+
+int brightness(QRgb p) { return qRed(p) + qGreen(p) + qBlue(p); }
+
+class View3DTest : public WindowTest {
+protected:
+    // A 128 map with one cone a little off the centre, its base at 100 with
+    // a few units of irregular ground, shown in the 3D View.
+    void SetUp() override
+    {
+        form().panel().edit(Box::ediReal)->setText("3");
+        form().panel().edit(Box::ediSeaLevel)->setText("0");
+        click("Run1");
+        Grid& map = appState().HeightMap;
+        for (int r = 1; r <= 128; ++r)
+            for (int c = 1; c <= 128; ++c) {
+                const double d = std::hypot(r - 66.0, c - 63.0);
+                map(r, c) = static_cast<Height>(std::max(0.0, 3000 - 60 * d) + 100 + (tolvar::testing::irregularHeight(r, c) & 7));
+            }
+        click("View3D1");
+        ASSERT_TRUE(prompter.errors().empty());
+        frm3D = static_cast<Tfrm3D*>(window("frm3D"));
+    }
+    // Looks straight down, with north at the top.
+    void lookDown()
+    {
+        TerrainView& view = frm3D->view();
+        const QPoint from = view.rect().center(), to = from + QPoint(0, 400);
+        QMouseEvent press(QEvent::MouseButtonPress, from, view.mapToGlobal(from), Qt::LeftButton, Qt::LeftButton, {});
+        QMouseEvent move(QEvent::MouseMove, to, view.mapToGlobal(to), Qt::NoButton, Qt::LeftButton, {});
+        QApplication::sendEvent(&view, &press);
+        QApplication::sendEvent(&view, &move);
+    }
+    QImage picture()
+    {
+        QApplication::processEvents();
+        return frm3D->viewBuffer();
+    }
+
+    Tfrm3D* frm3D = nullptr;
+};
+
+} // namespace
+
+TEST_F(View3DTest, TheConeIsBrighterOnTheSideFacingTheNorthWestLight)
+{
+    lookDown();
+    const QImage shot = picture();
+    ASSERT_EQ(shot.size(), frm3D->view().size());
+    const QPoint centre = shot.rect().center();
+    for (int step : {30, 60, 90}) {
+        const QRgb northWest = shot.pixel(centre + QPoint(-step, -step));
+        const QRgb southEast = shot.pixel(centre + QPoint(step, step));
+        EXPECT_GT(brightness(northWest), brightness(southEast) + 60) << step;
+    }
+}
+
+// The water follows the Sea Level box as it is typed: the low ground turns
+// blue, the cone's top stays as it was.
+TEST_F(View3DTest, WaterShowsAtTheSeaLevelTyped)
+{
+    lookDown();
+    const QImage dry = picture();
+    form().panel().edit(Box::ediSeaLevel)->setText("1000");
+    const QImage wet = picture();
+    const QPoint centre = dry.rect().center(), lowGround = centre + QPoint(0, 150);
+    EXPECT_EQ(wet.pixel(centre), dry.pixel(centre));
+    EXPECT_GT(qBlue(wet.pixel(lowGround)), qBlue(dry.pixel(lowGround)) + 30);
+}
+
+TEST_F(View3DTest, FollowsAnEffectAndItsUndo)
+{
+    const QImage before = picture();
+    click("Smooth1");
+    EXPECT_NE(picture(), before);
+    click("UndoZ1");
+    EXPECT_EQ(picture(), before);
+}
+
+// Sending changed rows alone draws what a whole reload draws.
+TEST_F(View3DTest, ChangedRowsDrawAsAWholeReload)
+{
+    const QImage before = picture();
+    for (int r = 40; r <= 50; ++r)
+        for (int c = 20; c <= 90; ++c)
+            appState().HeightMap(r, c) = static_cast<Height>(100 + (tolvar::testing::irregularHeight(r, c, 3) & 1023));
+    frm3D->updateRows(40, 50);
+    const QImage rows = picture();
+    EXPECT_NE(rows, before);
+    frm3D->redraw();
+    EXPECT_EQ(picture(), rows);
+}
+
+TEST(View3DBatch, TurnsZoomsAndWritesThePicture)
+{
+    const std::string dir = tolvar::testing::scratchDirectory();
+    const auto r = tolvar::testing::runBatch({"--on-screen", "ediReal=3", "Run1", "View3D1", "print=frm3D", "orbit=frm3D:-50,25",
+                                      "zoom=frm3D:2", "print=frm3D", "shot=frm3D:" + dir + "/3d.png",
+                                             "dialog=" + dir + "/saved.png", "btnSavePicture"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    // A flat 128 map: the camera starts 1.9 x 635 x sqrt 2 m away and each
+    // wheel notch takes 0.85 of that; 0.4 degrees a pixel: 50 pixels left
+    // turns 20 degrees east, 25 down raises the camera 10.
+    EXPECT_EQ(r.out, "frm3D=enabled unchecked visible\n"
+                     "frm3D.camera=azimuth 0.0 elevation 35.0 distance 1706\n"
+                     "frm3D=enabled unchecked visible\n"
+                     "frm3D.camera=azimuth 20.0 elevation 45.0 distance 1233\n");
+    const QImage shot(QString::fromStdString(dir + "/3d.png"));
+    EXPECT_FALSE(shot.isNull());
+    EXPECT_EQ(QImage(QString::fromStdString(dir + "/saved.png")).convertToFormat(shot.format()), shot);
+}
