@@ -103,7 +103,7 @@ void Frame::RefreshViews()
     if (refreshing_)
         return;
     refreshing_ = true;
-    constexpr std::array<std::pair<const char*, ViewWindow>, 4> views{{
+    constexpr std::array<std::pair<const char*, ViewWindow>, 5> views{{
         {"Wireframe2", ViewWindow::frmDisplay},
         {"Plan1", ViewWindow::frmMapDisplay},
         {"WinG1", ViewWindow::frm1st},

@@ -57,7 +57,7 @@ void Randomize(Frame& frame)
 
 CommandTable CoreCommands()
 {
-    static constexpr std::array<Command, 8> table{{
+    static constexpr std::array<Command, 9> table{{
         {"New1", NewMap},
         {"UndoZ1", Undo},
         {"SetRandSeed1", SetRandomSeed},

@@ -5,6 +5,8 @@
 #include "window_fixture.h"
 
 #include "ui/parameter_panel.h"
+#include "views/sculpt_canvas.h"
+#include "views/sculpt_window.h"
 #include "views/terrain_view.h"
 #include "views/view3d_window.h"
 
@@ -107,6 +109,23 @@ TEST_F(View3DTest, ChangedRowsDrawAsAWholeReload)
     EXPECT_NE(rows, before);
     frm3D->redraw();
     EXPECT_EQ(picture(), rows);
+}
+
+// A stroke shows as it goes, before its release refreshes the views.
+TEST_F(View3DTest, FollowsAStrokeAsItGoes)
+{
+    click("Sculpt1");
+    const QImage before = picture();
+    SculptCanvas& canvas = static_cast<TfrmSculpt*>(window("frmSculpt"))->canvas();
+    const auto send = [&](QEvent::Type type, MapSpot spot, Qt::MouseButtons held) {
+        const QPointF at = canvas.pointOf(spot);
+        QMouseEvent event(type, at, canvas.viewport()->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(canvas.viewport(), &event);
+    };
+    send(QEvent::MouseButtonPress, {30, 90}, Qt::LeftButton);
+    send(QEvent::MouseMove, {40, 100}, Qt::LeftButton);
+    EXPECT_NE(picture(), before);
+    send(QEvent::MouseButtonRelease, {40, 100}, Qt::NoButton);
 }
 
 TEST(View3DBatch, TurnsZoomsAndWritesThePicture)
