@@ -14,6 +14,14 @@
 namespace tolvar {
 namespace {
 
+// Windows' C library opens files in text mode unless told otherwise, which
+// would drop the CR of every CR LF and stop reading at a Ctrl-Z byte.
+#ifdef _WIN32
+constexpr int ReadFlags = O_RDONLY | O_BINARY | O_NOINHERIT;
+#else
+constexpr int ReadFlags = O_RDONLY | O_CLOEXEC;
+#endif
+
 // Some failures (Qt's own checks) leave errno unset.
 [[noreturn]] void throwLastFileError()
 {
@@ -48,7 +56,7 @@ void writeAll(int fd, std::span<const std::uint8_t> bytes)
 
 } // namespace
 
-InputFile::InputFile(const std::string& path) : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC))
+InputFile::InputFile(const std::string& path) : fd_(::open(path.c_str(), ReadFlags))
 {
     if (fd_ < 0)
         throwLastFileError();
