@@ -21,7 +21,6 @@ qt_stamp=$qt_prefix/tolvar-qt-complete
 host_cmake_dir=/usr/lib/x86_64-linux-gnu/cmake
 gtest_prefix=${qt_prefix%/*}/googletest-mingw
 build=$root/build-windows
-mingw_gcc_dir=/usr/lib/gcc/$triple/12-posix
 jobs=${TOLVAR_JOBS:-2}
 nice=(nice -n 19)
 
@@ -121,8 +120,10 @@ stage_runtime() {
   local bin=$1
   mkdir -p "$bin/platforms" "$bin/imageformats"
   cp "$qt_prefix"/bin/Qt6{Core,Gui,Widgets,Test}.dll "$bin/"
-  cp "$mingw_gcc_dir"/{libstdc++-6,libgcc_s_seh-1}.dll "$bin/"
-  cp "/usr/$triple/lib/libwinpthread-1.dll" "$bin/"
+  local dll
+  for dll in libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
+    cp "$("$triple-g++-posix" -print-file-name="$dll")" "$bin/"
+  done
   cp "$qt_prefix"/plugins/platforms/{qwindows,qoffscreen}.dll "$bin/platforms/"
   cp "$qt_prefix"/plugins/imageformats/*.dll "$bin/imageformats/"
 }
