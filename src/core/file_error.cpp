@@ -26,7 +26,9 @@ std::string fileErrorMessage(int errorNumber)
     case ETXTBSY:
         return "File access denied";
     case ENOSPC:
+#ifdef EDQUOT // Windows has no disk quotas in errno
     case EDQUOT:
+#endif
         return "Disk full";
     default:
         return "I/O error " + std::to_string(errorNumber);

@@ -1,5 +1,6 @@
 #include "core/number_text.h"
 
+#include "core/decimal_extended.h"
 #include "core/error.h"
 
 #include <charconv>
@@ -45,39 +46,6 @@ std::string_view trim(std::string_view s)
     while (!s.empty() && s.back() == ' ')
         s.remove_suffix(1);
     return s;
-}
-
-std::size_t skipDigits(std::string_view s, std::size_t at)
-{
-    while (at < s.size() && isDigit(s[at]))
-        ++at;
-    return at;
-}
-
-// Mantissa with at least one digit, optional point, optional exponent.
-bool isDecimalNumber(std::string_view s)
-{
-    std::size_t at = 0;
-    const std::size_t intEnd = skipDigits(s, at);
-    std::size_t digits = intEnd - at;
-    at = intEnd;
-    if (at < s.size() && s[at] == '.') {
-        const std::size_t fracEnd = skipDigits(s, at + 1);
-        digits += fracEnd - at - 1;
-        at = fracEnd;
-    }
-    if (digits == 0)
-        return false;
-    if (at < s.size() && (s[at] == 'e' || s[at] == 'E')) {
-        ++at;
-        if (at < s.size() && (s[at] == '+' || s[at] == '-'))
-            ++at;
-        const std::size_t expEnd = skipDigits(s, at);
-        if (expEnd == at)
-            return false;
-        at = expEnd;
-    }
-    return at == s.size();
 }
 
 template <typename T>
@@ -139,13 +107,10 @@ long double StrToFloat(std::string_view text)
         negative = s.front() == '-';
         s.remove_prefix(1);
     }
-    if (!isDecimalNumber(s))
+    const std::optional<long double> value = DecimalToExtended(s);
+    if (!value)
         notFloat(text);
-    long double value = 0;
-    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value, std::chars_format::general);
-    if (ec != std::errc() || end != s.data() + s.size() || !std::isfinite(value))
-        notFloat(text);
-    return negative ? -value : value;
+    return negative ? -*value : *value;
 }
 
 double StrToDouble(std::string_view text) { return narrowFloat<double>(text); }

@@ -1,6 +1,7 @@
 #include "effects/boundary.h"
 
 #include "core/error.h"
+#include "core/extended_trig.h"
 #include "effects/map_operation.h"
 
 #include <algorithm>
@@ -48,7 +49,7 @@ std::vector<long double> domeMask(int radius, int side)
         for (int b = a; b < side; ++b) {
             const long double d = sqrtl(static_cast<long double>(a) * a + static_cast<long double>(b) * b);
             const long double angle = d / radius * quarterPi + quarterPi;
-            mask[static_cast<std::size_t>(a * side + b)] = mask[static_cast<std::size_t>(b * side + a)] = cosl(angle);
+            mask[static_cast<std::size_t>(a * side + b)] = mask[static_cast<std::size_t>(b * side + a)] = CosExt(angle);
         }
     return mask;
 }

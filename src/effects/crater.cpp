@@ -1,5 +1,6 @@
 #include "effects/crater.h"
 
+#include "core/extended_trig.h"
 #include "core/frame.h"
 #include "core/number_text.h"
 #include "core/disc_cells.h"
@@ -43,8 +44,8 @@ void Crater(Frame& frame, std::int32_t row0, std::int32_t col0, std::int32_t r)
 void AddCircleOnRing(Frame& frame, std::int32_t row0, std::int32_t col0, long double dist, long double angle,
                      std::int32_t radius)
 {
-    const long double c = cosl(angle);
-    const long double s = sinl(angle);
+    const long double c = CosExt(angle);
+    const long double s = SinExt(angle);
     const std::int32_t x = RoundToInt(dist * c + dist * s);
     const std::int32_t y = RoundToInt(dist * c - dist * s);
     AddCircle(frame, wrappingAdd(row0, x), wrappingAdd(col0, y), radius);

@@ -14,6 +14,24 @@
 namespace tolvar {
 namespace {
 
+#ifdef _WIN32
+// Windows' narrow file functions take names in the ANSI code page, where
+// ours are UTF-8, and open in text mode unless told otherwise, which would
+// drop the CR of every CR LF and stop reading at a Ctrl-Z byte.
+using FileInfo = struct _stat64;
+std::wstring wide(const std::string& path) { return QString::fromStdString(path).toStdWString(); }
+int openForReading(const std::string& path) { return ::_wopen(wide(path).c_str(), O_RDONLY | O_BINARY | O_NOINHERIT); }
+int infoOf(const std::string& path, FileInfo& info) { return ::_wstat64(wide(path).c_str(), &info); }
+int infoOf(int fd, FileInfo& info) { return ::_fstat64(fd, &info); }
+int canWrite(const std::string& path) { return ::_waccess(wide(path).c_str(), W_OK); }
+#else
+using FileInfo = struct stat;
+int openForReading(const std::string& path) { return ::open(path.c_str(), O_RDONLY | O_CLOEXEC); }
+int infoOf(const std::string& path, FileInfo& info) { return ::stat(path.c_str(), &info); }
+int infoOf(int fd, FileInfo& info) { return ::fstat(fd, &info); }
+int canWrite(const std::string& path) { return ::access(path.c_str(), W_OK); }
+#endif
+
 // Some failures (Qt's own checks) leave errno unset.
 [[noreturn]] void throwLastFileError()
 {
@@ -24,12 +42,12 @@ namespace {
 // errno, so ask the file system first to report the real complaint.
 void checkReplaceable(const std::string& path)
 {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0)
+    FileInfo info {};
+    if (infoOf(path, info) != 0)
         return; // a new file
     if (S_ISDIR(info.st_mode))
         throwFileError(EISDIR);
-    if (::access(path.c_str(), W_OK) != 0)
+    if (canWrite(path) != 0)
         throwLastFileError();
 }
 
@@ -48,13 +66,13 @@ void writeAll(int fd, std::span<const std::uint8_t> bytes)
 
 } // namespace
 
-InputFile::InputFile(const std::string& path) : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC))
+InputFile::InputFile(const std::string& path) : fd_(openForReading(path))
 {
     if (fd_ < 0)
         throwLastFileError();
-    struct stat info {};
+    FileInfo info {};
     int error = 0;
-    if (::fstat(fd_, &info) != 0)
+    if (infoOf(fd_, info) != 0)
         error = errno;
     else if (S_ISDIR(info.st_mode))
         error = EISDIR;

@@ -1,5 +1,6 @@
 #include "fractal/julia_points.h"
 
+#include "core/extended_trig.h"
 #include "core/frame.h"
 #include "core/number_text.h"
 
@@ -40,8 +41,8 @@ void JuliaPoints(Frame& frame)
         const Ext half = b > 0 ? 0.5L : -0.5L;
         const double theta = static_cast<double>(arcCos(aa / static_cast<Ext>(r)) * half);
         const Ext root = static_cast<double>(std::sqrt(static_cast<Ext>(r)));
-        const double u = static_cast<double>(std::cos(static_cast<Ext>(theta)) * root);
-        const double v = static_cast<double>(std::sin(static_cast<Ext>(theta)) * root);
+        const double u = static_cast<double>(CosExt(static_cast<Ext>(theta)) * root);
+        const double v = static_cast<double>(SinExt(static_cast<Ext>(theta)) * root);
         // The next root is taken of the point before this step, minus c.
         a = static_cast<double>(static_cast<Ext>(p.ZRe) - static_cast<Ext>(p.Real));
         b = static_cast<double>(static_cast<Ext>(p.ZIm) - static_cast<Ext>(p.Imaginary));

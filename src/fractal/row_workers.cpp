@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
+#include <cstdint>
 #include <exception>
 #include <mutex>
 #include <thread>
@@ -13,6 +14,18 @@ namespace {
 
 // Often enough for a progress display and a prompt Cancel.
 constexpr std::chrono::milliseconds PollInterval{40};
+
+// Windows may start a thread with the x87 unit rounding to 53 bits, where
+// MinGW's start-up code gives the main thread all 64; the rows need 64.
+void useFullX87Precision()
+{
+#if defined(_WIN32) && defined(__x86_64__)
+    std::uint16_t control = 0;
+    asm volatile("fnstcw %0" : "=m"(control));
+    control = static_cast<std::uint16_t>(control | 0x0300u);
+    asm volatile("fldcw %0" : : "m"(control));
+#endif
+}
 
 } // namespace
 
@@ -29,6 +42,7 @@ void ForEachRow(int rows, unsigned workers, const std::function<void(int, const 
     unsigned running = std::min<unsigned>(std::max(workers, 1u), static_cast<unsigned>(std::max(rows, 0)));
 
     const auto work = [&] {
+        useFullX87Precision();
         try {
             for (int row = nextRow++; row <= rows && !stop; row = nextRow++)
                 rowWork(row, stop);

@@ -4,6 +4,7 @@
 #include "ui/style.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QTemporaryFile>
 #include <iostream>
 
@@ -40,8 +41,11 @@ int main(int argc, char** argv)
     }
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     const auto config = offscreenScreenConfig();
+    // Qt splits the platform's options at colons, so the file is named
+    // relative to the current folder, without a Windows drive letter.
+    const QString configPath = QDir::current().relativeFilePath(config->fileName());
     if (!onScreen)
-        qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config->fileName()).toLocal8Bit());
+        qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + configPath).toLocal8Bit());
 
     QApplication app(argc, argv);
     tolvar::applyStyle(app);

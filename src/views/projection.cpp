@@ -1,5 +1,6 @@
 #include "views/projection.h"
 
+#include "core/extended_trig.h"
 #include "core/number_text.h"
 
 #include <algorithm>
@@ -35,10 +36,10 @@ Projection::Projection(int areaWidth, int areaHeight, int viewSize, int viewRota
     k_ = (1024.0L / static_cast<long double>(std::max(width_, 1))) * (static_cast<long double>(viewSize) / 76.0L);
     const long double theta = static_cast<long double>(viewRotation) * Pi / 2.0L - Pi / 3.0L;
     const long double phi = Pi / 6.0L;
-    cosTheta_ = cosl(theta);
-    sinTheta_ = sinl(theta);
-    cosPhi_ = cosl(phi);
-    sinPhi_ = sinl(phi);
+    cosTheta_ = CosExt(theta);
+    sinTheta_ = SinExt(theta);
+    cosPhi_ = CosExt(phi);
+    sinPhi_ = SinExt(phi);
 }
 
 ScreenPoint Projection::project(const WorldPoint& p) const
