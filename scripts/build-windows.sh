@@ -27,19 +27,8 @@ nice=(nice -n 19)
 log() { echo "build-windows: $*" >&2; }
 
 install_tools() {
-  local packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 dpkg-dev
-                  cmake ninja-build qt6-base-dev qt6-base-dev-tools libgtest-dev zip
-                  librsvg2-bin imagemagick)
-  local missing=()
-  for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-  done
-  if ((${#missing[@]})); then
-    log "installing ${missing[*]}"
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
-    apt-get install -y -qq --no-install-recommends "${missing[@]}"
-  fi
+  scripts/install-deps.sh g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 dpkg-dev \
+    ninja-build qt6-base-dev-tools zip librsvg2-bin
 }
 
 # Adds deb-src lines for the archives the machine already uses.

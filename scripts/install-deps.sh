@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Tolvar needs to build, test and run.
+# Installs the Debian packages Tolvar needs to build, test and run, and the
+# packages named as arguments.
+#   scripts/install-deps.sh [PACKAGE...]
 set -euo pipefail
 
 packages=(
@@ -9,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-dejavu-extra
   xvfb xauth imagemagick
+  "$@"
 )
 
 missing=()

@@ -23,21 +23,26 @@ std::string scratchDirectory()
     return mkdtemp(pattern.data());
 }
 
+void execBatch(const std::vector<std::string>& arguments)
+{
+    std::vector<char*> argv{const_cast<char*>(TOLVAR_BATCH)};
+    for (const std::string& a : arguments)
+        argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    execv(TOLVAR_BATCH, argv.data());
+}
+
 BatchResult runBatch(const std::vector<std::string>& arguments, const std::string& directory)
 {
     const std::filesystem::path dir = scratchDirectory();
     const auto outPath = dir / "out", errPath = dir / "err";
     const pid_t child = fork();
     if (child == 0) {
-        std::vector<char*> argv{const_cast<char*>(TOLVAR_BATCH)};
-        for (const std::string& a : arguments)
-            argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
         if (!freopen(outPath.c_str(), "w", stdout) || !freopen(errPath.c_str(), "w", stderr))
             _exit(127);
         if (!directory.empty() && chdir(directory.c_str()) != 0)
             _exit(127);
-        execv(TOLVAR_BATCH, argv.data());
+        execBatch(arguments);
         _exit(127);
     }
     int status = 0;

@@ -15,6 +15,10 @@ struct BatchResult {
 // (the test's own when empty), and collects what it printed.
 BatchResult runBatch(const std::vector<std::string>& arguments, const std::string& directory = {});
 
+// Replaces the calling process, a child just forked, by the batch driver
+// with these steps; returns only if the driver cannot be started.
+void execBatch(const std::vector<std::string>& arguments);
+
 // A fresh, empty directory for files a test writes.
 std::string scratchDirectory();
 

@@ -20,11 +20,7 @@ pid_t startBatch(const std::vector<std::string>& arguments)
 {
     const pid_t child = fork();
     if (child == 0) {
-        std::vector<char*> argv{const_cast<char*>(TOLVAR_BATCH)};
-        for (const std::string& a : arguments)
-            argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        execv(TOLVAR_BATCH, argv.data());
+        tolvar::testing::execBatch(arguments);
         _exit(127);
     }
     return child;
