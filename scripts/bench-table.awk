@@ -1,6 +1,7 @@
-# Turns one benchmark program's CSV output into table rows, each median
+# Turns one benchmark program's console output into table rows, each median
 # beside the first target in targets.tsv that matches. Read targets.tsv
-# first, then the CSV.
+# first, then the output. (The CSV format cannot hold benchmarks whose
+# counters differ, as the fractal ones do.)
 BEGIN { FS = "\t" }
 
 FNR == NR {
@@ -11,15 +12,14 @@ FNR == NR {
     next
 }
 
-FNR == 1 { FS = "," }
+FNR == 1 { FS = " " }
 
 {
     name = $1
-    gsub(/"/, "", name)
     if (name !~ /_median$/)
         next
     sub(/_median$/, "", name)
-    ms = $3 * scale($5)
+    ms = $2 * scale($3)
     target = "-"
     for (i = 1; i <= n; i++)
         if (tprogram[i] == program && name ~ ("^(" tpattern[i] ")$")) {

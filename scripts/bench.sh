@@ -14,6 +14,6 @@ echo "|---|---|---|---|---|"
 # Under Xvfb, so that the 3D View's benchmark has an OpenGL display.
 for program in build/bench/*-bench; do
   xvfb-run -a -s "-screen 0 1280x1024x24" "$program" --benchmark_repetitions="$repetitions" --benchmark_report_aggregates_only=true \
-    --benchmark_format=csv 2>/dev/null |
+    --benchmark_color=false 2>/dev/null |
     awk -v program="$(basename "$program")" -f scripts/bench-table.awk bench/targets.tsv -
 done
