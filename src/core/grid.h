@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace tolvar {
 
@@ -30,5 +31,18 @@ struct Grid {
 
     bool operator==(const Grid&) const = default;
 };
+
+// The whole grid as little-endian words, row 0 first, as the driver's grid
+// files and the recovery copies hold it.
+inline std::vector<std::uint8_t> GridBytes(const Grid& grid)
+{
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(grid.cells.size() * 2);
+    for (const Height h : grid.cells) {
+        bytes.push_back(static_cast<std::uint8_t>(h & 0xFF));
+        bytes.push_back(static_cast<std::uint8_t>(h >> 8));
+    }
+    return bytes;
+}
 
 } // namespace tolvar

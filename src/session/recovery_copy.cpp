@@ -16,7 +16,7 @@ namespace {
 
 constexpr char Magic[] = "TOLVAR RECOVERY 1\n";
 constexpr std::size_t MagicSize = sizeof Magic - 1;
-constexpr std::size_t GridBytes = Grid::Side * Grid::Side * 2;
+constexpr std::size_t GridSize = Grid::Side * Grid::Side * 2;
 constexpr std::size_t HeaderBytes = MagicSize + 4;
 constexpr SizeLimit CopyLimit{"a recovery copy", 64 * MiB};
 const QString Suffix = ".recovery";
@@ -49,8 +49,8 @@ std::vector<std::uint8_t> EncodeRecoveryCopy(const RecoveredMap& copy)
     std::vector<std::uint8_t> bytes(Magic, Magic + MagicSize);
     putWord(bytes, copy.rows);
     putWord(bytes, copy.cols);
-    for (const Height h : copy.map.cells)
-        putWord(bytes, h);
+    const std::vector<std::uint8_t> grid = GridBytes(copy.map);
+    bytes.insert(bytes.end(), grid.begin(), grid.end());
     for (const std::string& line : copy.history) {
         bytes.insert(bytes.end(), line.begin(), line.end());
         bytes.push_back('\n');
@@ -60,7 +60,7 @@ std::vector<std::uint8_t> EncodeRecoveryCopy(const RecoveredMap& copy)
 
 std::optional<RecoveredMap> DecodeRecoveryCopy(std::span<const std::uint8_t> bytes)
 {
-    if (bytes.size() < HeaderBytes + GridBytes || std::memcmp(bytes.data(), Magic, MagicSize) != 0)
+    if (bytes.size() < HeaderBytes + GridSize || std::memcmp(bytes.data(), Magic, MagicSize) != 0)
         return std::nullopt;
     RecoveredMap copy;
     copy.rows = wordAt(bytes, MagicSize);
@@ -70,7 +70,7 @@ std::optional<RecoveredMap> DecodeRecoveryCopy(std::span<const std::uint8_t> byt
     for (std::size_t i = 0; i < copy.map.cells.size(); ++i)
         copy.map.cells[i] = wordAt(bytes, HeaderBytes + 2 * i);
     std::string line;
-    for (std::size_t at = HeaderBytes + GridBytes; at < bytes.size(); ++at) {
+    for (std::size_t at = HeaderBytes + GridSize; at < bytes.size(); ++at) {
         if (bytes[at] == '\n')
             copy.history.push_back(std::exchange(line, {}));
         else

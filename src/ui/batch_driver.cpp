@@ -71,17 +71,6 @@ std::string stateWords(bool enabled, bool checked, bool visible)
            (visible ? " visible" : " hidden");
 }
 
-// The whole grid as little-endian words, row 0 first.
-std::vector<std::uint8_t> gridBytes(const Grid& grid)
-{
-    std::vector<std::uint8_t> bytes;
-    bytes.reserve(grid.cells.size() * 2);
-    for (const Height h : grid.cells) {
-        bytes.push_back(static_cast<std::uint8_t>(h & 0xFF));
-        bytes.push_back(static_cast<std::uint8_t>(h >> 8));
-    }
-    return bytes;
-}
 
 } // namespace
 
@@ -307,7 +296,7 @@ void BatchDriver::print(const std::string& name)
 
 void BatchDriver::writeGrid(const std::string& path)
 {
-    createFile(path, gridBytes(appState().HeightMap));
+    createFile(path, GridBytes(appState().HeightMap));
 }
 
 // The file's lines replace the memo's text, as if typed over it; the memo
