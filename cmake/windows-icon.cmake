@@ -1,5 +1,6 @@
 # The Windows program's icon resource, drawn from the same SVG as the Linux
-# desktop icon. Sets TOLVAR_WINDOWS_RC to the resource script to compile in.
+# desktop icon. Sets TOLVAR_WINDOWS_RC to the resource script to compile in;
+# a program that compiles it depends on the target tolvar_icon.
 find_program(TOLVAR_RSVG_CONVERT rsvg-convert REQUIRED)
 find_program(TOLVAR_IMAGEMAGICK convert REQUIRED)
 
@@ -21,4 +22,4 @@ add_custom_command(OUTPUT ${_icon}
 
 set(TOLVAR_WINDOWS_RC ${CMAKE_BINARY_DIR}/icon/tolvar.rc)
 file(WRITE ${TOLVAR_WINDOWS_RC} "IDI_ICON1 ICON \"${_icon}\"\n")
-set_source_files_properties(${TOLVAR_WINDOWS_RC} PROPERTIES OBJECT_DEPENDS ${_icon})
+add_custom_target(tolvar_icon DEPENDS ${_icon})

@@ -108,7 +108,7 @@ build_gtest() {
 stage_runtime() {
   local bin=$1
   mkdir -p "$bin/platforms" "$bin/imageformats"
-  cp "$qt_prefix"/bin/Qt6{Core,Gui,Widgets,Test}.dll "$bin/"
+  cp "$qt_prefix"/bin/Qt6{Core,Gui,Widgets,OpenGL,OpenGLWidgets,Test}.dll "$bin/"
   local dll
   for dll in libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
     cp "$("$triple-g++-posix" -print-file-name="$dll")" "$bin/"

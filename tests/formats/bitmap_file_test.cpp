@@ -1,6 +1,7 @@
 #include "formats/bitmap_file.h"
 
 #include "core/error.h"
+#include "scratch_directory.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +9,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <stdlib.h>
 #include <vector>
 
 using namespace tolvar;
@@ -30,9 +30,7 @@ class PictureFile : public ::testing::Test {
 protected:
     ~PictureFile() override { std::filesystem::remove_all(dir); }
 
-    // Each test its own folder, so that tests run side by side never meet.
-    std::string pattern = (std::filesystem::temp_directory_path() / "tolvar-picture-XXXXXX").string();
-    std::filesystem::path dir = ::mkdtemp(pattern.data());
+    std::filesystem::path dir = tolvar::testing::scratchDirectory("tolvar-picture-");
 };
 
 } // namespace

@@ -3,8 +3,7 @@
 #include "core/error.h"
 #include "frame_fixture.h"
 #include "import_files.h"
-
-#include <stdlib.h>
+#include "scratch_directory.h"
 
 namespace tolvar::testing {
 
@@ -31,8 +30,7 @@ protected:
         return "";
     }
 
-    std::string pattern = (std::filesystem::temp_directory_path() / "tolvar-import-XXXXXX").string();
-    std::filesystem::path dir = ::mkdtemp(pattern.data());
+    std::filesystem::path dir = scratchDirectory("tolvar-import-");
 };
 
 } // namespace tolvar::testing

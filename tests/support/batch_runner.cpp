@@ -1,11 +1,11 @@
 #include "batch_runner.h"
 
-#include <cstdlib>
+#include <QProcess>
+#include <QStringList>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace tolvar::testing {
 
@@ -17,39 +17,40 @@ std::string readFile(const std::string& path)
     return text.str();
 }
 
-std::string scratchDirectory()
+namespace {
+
+std::unique_ptr<QProcess> batchProcess(const std::vector<std::string>& arguments)
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tolvar-test-XXXXXX").string();
-    return mkdtemp(pattern.data());
+    auto process = std::make_unique<QProcess>();
+    process->setProgram(QString::fromLocal8Bit(TOLVAR_BATCH));
+    QStringList list;
+    for (const std::string& a : arguments)
+        list << QString::fromLocal8Bit(a);
+    process->setArguments(list);
+    return process;
 }
 
-void execBatch(const std::vector<std::string>& arguments)
+} // namespace
+
+std::unique_ptr<QProcess> startBatch(const std::vector<std::string>& arguments)
 {
-    std::vector<char*> argv{const_cast<char*>(TOLVAR_BATCH)};
-    for (const std::string& a : arguments)
-        argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    execv(TOLVAR_BATCH, argv.data());
+    auto process = batchProcess(arguments);
+    process->start();
+    process->waitForStarted();
+    return process;
 }
 
 BatchResult runBatch(const std::vector<std::string>& arguments, const std::string& directory)
 {
-    const std::filesystem::path dir = scratchDirectory();
-    const auto outPath = dir / "out", errPath = dir / "err";
-    const pid_t child = fork();
-    if (child == 0) {
-        if (!freopen(outPath.c_str(), "w", stdout) || !freopen(errPath.c_str(), "w", stderr))
-            _exit(127);
-        if (!directory.empty() && chdir(directory.c_str()) != 0)
-            _exit(127);
-        execBatch(arguments);
-        _exit(127);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    BatchResult result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(outPath), readFile(errPath)};
-    std::filesystem::remove_all(dir);
-    return result;
+    auto process = batchProcess(arguments);
+    if (!directory.empty())
+        process->setWorkingDirectory(QString::fromLocal8Bit(directory));
+    process->start();
+    if (!process->waitForFinished(-1) || process->exitStatus() != QProcess::NormalExit)
+        return {};
+    // Windows' console writes "\r\n" for "\n"; the lines are what count.
+    const auto lines = [](QByteArray text) { return text.replace("\r\n", "\n").toStdString(); };
+    return {process->exitCode(), lines(process->readAllStandardOutput()), lines(process->readAllStandardError())};
 }
 
 } // namespace tolvar::testing

@@ -1,7 +1,12 @@
 #pragma once
 
+#include "scratch_directory.h"
+
+#include <memory>
 #include <string>
 #include <vector>
+
+class QProcess;
 
 namespace tolvar::testing {
 
@@ -15,12 +20,8 @@ struct BatchResult {
 // (the test's own when empty), and collects what it printed.
 BatchResult runBatch(const std::vector<std::string>& arguments, const std::string& directory = {});
 
-// Replaces the calling process, a child just forked, by the batch driver
-// with these steps; returns only if the driver cannot be started.
-void execBatch(const std::vector<std::string>& arguments);
-
-// A fresh, empty directory for files a test writes.
-std::string scratchDirectory();
+// Starts the batch driver with these steps and leaves it running.
+std::unique_ptr<QProcess> startBatch(const std::vector<std::string>& arguments);
 
 // The whole content of a file; empty when it cannot be read.
 std::string readFile(const std::string& path);

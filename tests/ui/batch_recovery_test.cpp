@@ -2,29 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QProcess>
+
 #include <chrono>
-#include <csignal>
 #include <filesystem>
 #include <thread>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using tolvar::testing::readFile;
 using tolvar::testing::runBatch;
+using tolvar::testing::startBatch;
 namespace fs = std::filesystem;
 
 namespace {
-
-// A batch run left working in the background, as a user leaves Tolvar open.
-pid_t startBatch(const std::vector<std::string>& arguments)
-{
-    const pid_t child = fork();
-    if (child == 0) {
-        tolvar::testing::execBatch(arguments);
-        _exit(127);
-    }
-    return child;
-}
 
 // The recovery copies in dir, once at least one is there (ten seconds at most).
 std::vector<fs::path> copiesIn(const fs::path& dir, bool waitForOne = false)
@@ -42,10 +31,11 @@ std::vector<fs::path> copiesIn(const fs::path& dir, bool waitForOne = false)
     return {};
 }
 
-void killHard(pid_t child)
+// Ends the run as a crash would, with no chance to tidy up.
+void killHard(QProcess& run)
 {
-    kill(child, SIGKILL);
-    waitpid(child, nullptr, 0);
+    run.kill();
+    run.waitForFinished();
 }
 
 } // namespace
@@ -56,7 +46,7 @@ TEST(BatchRecovery, AKilledRunsMapComesBackAtTheNextStart)
 {
     const fs::path dir = tolvar::testing::scratchDirectory();
     const std::string rec = (dir / "rec").string(), before = (dir / "before").string();
-    const pid_t first = startBatch({"--recovery-dir", rec, "--autosave-seconds", "1", "cboHeight=2560", "Run1",
+    const auto first = startBatch({"--recovery-dir", rec, "--autosave-seconds", "1", "cboHeight=2560", "Run1",
                                     "Smooth1", "RotLeft1", "grid=" + before, "wait=20000"});
     // The copy is written every second; wait for one written after the grid.
     for (int tries = 0; tries < 100 && !fs::exists(before); ++tries)
@@ -68,7 +58,7 @@ TEST(BatchRecovery, AKilledRunsMapComesBackAtTheNextStart)
     // While the first run lives, its lock keeps its copy from being offered.
     const auto meanwhile = runBatch({"--recovery-dir", rec, "print=cboHeight"});
     EXPECT_EQ(meanwhile.status, 0) << meanwhile.err;
-    killHard(first);
+    killHard(*first);
     EXPECT_EQ(copiesIn(rec), left);
 
     const auto unanswered = runBatch({"--recovery-dir", rec, "print=cboHeight"});
@@ -87,9 +77,9 @@ TEST(BatchRecovery, NoSetsTheCopyAsideKeepingTheLastThree)
     const fs::path dir = tolvar::testing::scratchDirectory();
     const std::string rec = (dir / "rec").string();
     for (int run = 0; run < 4; ++run) {
-        const pid_t child = startBatch({"--recovery-dir", rec, "--autosave-seconds", "1", "Run1", "wait=20000"});
+        const auto child = startBatch({"--recovery-dir", rec, "--autosave-seconds", "1", "Run1", "wait=20000"});
         ASSERT_EQ(copiesIn(rec, true).size(), 1u);
-        killHard(child);
+        killHard(*child);
         EXPECT_EQ(runBatch({"--recovery-dir", rec, "answer=no"}).status, 0);
         EXPECT_TRUE(copiesIn(rec).empty());
     }
@@ -100,9 +90,11 @@ TEST(BatchRecovery, NoSetsTheCopyAsideKeepingTheLastThree)
 TEST(BatchRecovery, TheProgramAnswersHelpAndVersionWithoutAWindow)
 {
     const auto run = [](const char* option) {
-        const std::string out = tolvar::testing::scratchDirectory() + "/out";
-        EXPECT_EQ(std::system((std::string(TOLVAR_PROGRAM) + " " + option + " > " + out).c_str()), 0);
-        return readFile(out);
+        QProcess program;
+        program.start(TOLVAR_PROGRAM, {option});
+        EXPECT_TRUE(program.waitForFinished());
+        EXPECT_EQ(program.exitCode(), 0);
+        return program.readAllStandardOutput().toStdString();
     };
     EXPECT_EQ(run("--version"), "tolvar 0.1.0\n");
     const std::string help = run("--help");
