@@ -3,6 +3,7 @@
 #include "core/error.h"
 #include "core/file_error.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QString>
 
@@ -38,13 +39,31 @@ int canWrite(const std::string& path) { return ::access(path.c_str(), W_OK); }
     throwFileError(errno != 0 ? errno : EIO);
 }
 
-// QSaveFile refuses a directory or an unwritable file itself, without an
-// errno, so ask the file system first to report the real complaint.
+bool isDirectory(const std::string& path)
+{
+    FileInfo info {};
+    return infoOf(path, info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// A new file needs a folder to go in.
+void checkFolderOf(const std::string& path)
+{
+    const std::string folder = QFileInfo(QString::fromStdString(path)).absolutePath().toStdString();
+    FileInfo info {};
+    if (infoOf(folder, info) != 0)
+        throwLastFileError();
+    if (!S_ISDIR(info.st_mode))
+        throwFileError(ENOTDIR);
+}
+
+// QSaveFile refuses a directory, an unwritable file or a missing folder
+// itself, without an errno (always so on Windows), so ask the file system
+// first to report the real complaint.
 void checkReplaceable(const std::string& path)
 {
     FileInfo info {};
     if (infoOf(path, info) != 0)
-        return; // a new file
+        return checkFolderOf(path);
     if (S_ISDIR(info.st_mode))
         throwFileError(EISDIR);
     if (canWrite(path) != 0)
@@ -68,8 +87,9 @@ void writeAll(int fd, std::span<const std::uint8_t> bytes)
 
 InputFile::InputFile(const std::string& path) : fd_(openForReading(path))
 {
+    // Windows will not open a directory at all, and calls that access denied.
     if (fd_ < 0)
-        throwLastFileError();
+        throwFileError(isDirectory(path) ? EISDIR : errno);
     FileInfo info {};
     int error = 0;
     if (infoOf(fd_, info) != 0)

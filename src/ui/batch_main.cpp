@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryFile>
 #include <iostream>
 
@@ -41,13 +42,17 @@ int main(int argc, char** argv)
     }
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     const auto config = offscreenScreenConfig();
-    // Qt splits the platform's options at colons, so the file is named
-    // relative to the current folder, without a Windows drive letter.
-    const QString configPath = QDir::current().relativeFilePath(config->fileName());
-    if (!onScreen)
-        qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + configPath).toLocal8Bit());
-
+    const QString startFolder = QDir::currentPath();
+    if (!onScreen) {
+        // Qt splits the platform's options at colons, as in a Windows drive
+        // letter, so the platform reads the file by its bare name from its
+        // own folder.
+        const QFileInfo file(config->fileName());
+        QDir::setCurrent(file.absolutePath());
+        qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + file.fileName()).toLocal8Bit());
+    }
     QApplication app(argc, argv);
+    QDir::setCurrent(startFolder);
     tolvar::applyStyle(app);
     tolvar::ScriptedPrompter prompter;
     tolvar::AppWindows windows(prompter);

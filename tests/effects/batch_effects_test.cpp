@@ -6,7 +6,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 using namespace tolvar::testing;
 
@@ -33,8 +32,7 @@ TEST(BatchEffects, EveryItemRunsThroughTheDriverAsTheModelSays)
 
     const auto result = runBatch(steps);
     ASSERT_EQ(result.status, 0) << result.err;
-    std::ifstream in(dir + "/end.raw", std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::string bytes = readFile(dir + "/end.raw");
     std::string expected;
     for (const auto h : model.map.cells)
         expected += {static_cast<char>(h & 0xFF), static_cast<char>(h >> 8)};

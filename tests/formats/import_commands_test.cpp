@@ -120,6 +120,7 @@ TEST_F(ImportCommands, AReadOnlyFileImports)
         const std::string path = file("readonly", contents);
         fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
         EXPECT_TRUE(succeedsAsAReader([&] { return run(command, path).empty(); })) << path;
+        fs::permissions(path, fs::perms::owner_write, fs::perm_options::add); // Windows deletes no read-only file
         fs::remove(path);
     }
 }

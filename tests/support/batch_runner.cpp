@@ -19,10 +19,10 @@ std::string readFile(const std::string& path)
 
 namespace {
 
-std::unique_ptr<QProcess> batchProcess(const std::vector<std::string>& arguments)
+std::unique_ptr<QProcess> process(const std::string& program, const std::vector<std::string>& arguments)
 {
     auto process = std::make_unique<QProcess>();
-    process->setProgram(QString::fromLocal8Bit(TOLVAR_BATCH));
+    process->setProgram(QString::fromLocal8Bit(program));
     QStringList list;
     for (const std::string& a : arguments)
         list << QString::fromLocal8Bit(a);
@@ -34,23 +34,29 @@ std::unique_ptr<QProcess> batchProcess(const std::vector<std::string>& arguments
 
 std::unique_ptr<QProcess> startBatch(const std::vector<std::string>& arguments)
 {
-    auto process = batchProcess(arguments);
-    process->start();
-    process->waitForStarted();
-    return process;
+    auto run = process(TOLVAR_BATCH, arguments);
+    run->start();
+    run->waitForStarted();
+    return run;
+}
+
+BatchResult runProgram(const std::string& program, const std::vector<std::string>& arguments,
+                       const std::string& directory)
+{
+    auto run = process(program, arguments);
+    if (!directory.empty())
+        run->setWorkingDirectory(QString::fromLocal8Bit(directory));
+    run->start();
+    if (!run->waitForFinished(-1) || run->exitStatus() != QProcess::NormalExit)
+        return {};
+    // Windows' console writes "\r\n" for "\n"; the lines are what count.
+    const auto lines = [](QByteArray text) { return text.replace("\r\n", "\n").toStdString(); };
+    return {run->exitCode(), lines(run->readAllStandardOutput()), lines(run->readAllStandardError())};
 }
 
 BatchResult runBatch(const std::vector<std::string>& arguments, const std::string& directory)
 {
-    auto process = batchProcess(arguments);
-    if (!directory.empty())
-        process->setWorkingDirectory(QString::fromLocal8Bit(directory));
-    process->start();
-    if (!process->waitForFinished(-1) || process->exitStatus() != QProcess::NormalExit)
-        return {};
-    // Windows' console writes "\r\n" for "\n"; the lines are what count.
-    const auto lines = [](QByteArray text) { return text.replace("\r\n", "\n").toStdString(); };
-    return {process->exitCode(), lines(process->readAllStandardOutput()), lines(process->readAllStandardError())};
+    return runProgram(TOLVAR_BATCH, arguments, directory);
 }
 
 } // namespace tolvar::testing

@@ -16,6 +16,11 @@ struct BatchResult {
     std::string err;
 };
 
+// Runs a program with the given arguments, in the given working directory
+// (the test's own when empty), and collects what it printed.
+BatchResult runProgram(const std::string& program, const std::vector<std::string>& arguments,
+                       const std::string& directory = {});
+
 // Runs the batch driver with the given steps, in the given working directory
 // (the test's own when empty), and collects what it printed.
 BatchResult runBatch(const std::vector<std::string>& arguments, const std::string& directory = {});

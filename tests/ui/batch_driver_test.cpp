@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 
 using tolvar::testing::runBatch;
 
@@ -128,9 +127,7 @@ TEST(BatchDriver, WritesTheWholeGrid)
     const std::string path = dir + "/grid.raw";
     const auto r = runBatch({"grid=" + path});
     EXPECT_EQ(r.status, 0);
-    std::ifstream in(path, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(bytes, std::string(514 * 514 * 2, '\0'));
+    EXPECT_EQ(tolvar::testing::readFile(path), std::string(514 * 514 * 2, '\0'));
 
     const auto bad = runBatch({"grid=" + dir + "/missing/grid.raw"});
     EXPECT_EQ(bad.status, 1);

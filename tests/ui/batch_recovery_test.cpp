@@ -90,11 +90,9 @@ TEST(BatchRecovery, NoSetsTheCopyAsideKeepingTheLastThree)
 TEST(BatchRecovery, TheProgramAnswersHelpAndVersionWithoutAWindow)
 {
     const auto run = [](const char* option) {
-        QProcess program;
-        program.start(TOLVAR_PROGRAM, {option});
-        EXPECT_TRUE(program.waitForFinished());
-        EXPECT_EQ(program.exitCode(), 0);
-        return program.readAllStandardOutput().toStdString();
+        const auto result = tolvar::testing::runProgram(TOLVAR_PROGRAM, {option});
+        EXPECT_EQ(result.status, 0);
+        return result.out;
     };
     EXPECT_EQ(run("--version"), "tolvar 0.1.0\n");
     const std::string help = run("--help");
