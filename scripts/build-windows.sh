@@ -91,6 +91,8 @@ build_qt() {
   "${nice[@]}" cmake --build "$qt_work/build" -j "$jobs"
   "${nice[@]}" cmake --install "$qt_work/build" >/dev/null
   echo "$qt_version built in $(( $(date +%s) - start )) s on $(nproc) cores" >"$qt_stamp"
+  # The source and the objects take 2 GB; only the installed Qt is needed.
+  rm -rf "$qt_work"
   log "Qt for Windows built in $(( ($(date +%s) - start) / 60 )) min"
 }
 

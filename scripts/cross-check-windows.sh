@@ -18,7 +18,8 @@ seed() { echo "ediRandSeed=$1 SetRandSeed1"; }
 # other tools wrote.
 fixtures="$(seed 11) Mountains1 Run1 Volcano1 dialog=map.hgt Save1 dialog=map.bmp SaveBitmap1
   dialog=map.png SaveBitmap1 dialog=map.r16 SaveBinaryFile1
-  dialog=map.txt SaveTXTFile1 SessionLogging1 Smooth1 Meteor1 dialog=session.txt SaveSession1"
+  dialog=map.txt SaveTXTFile1 SessionLogging1 Smooth1 Meteor1 dialog=session.txt SaveSession1
+  confirm=ok New1 Sculpt1 cboBrush=Raise ediRadius=30 drag=frmSculpt:40,50;200,220.5 history-out=history-sculpt.txt"
 
 recipes=$(cat <<RECIPES
 circle: $(seed 7) Circle1 Run1 grid=out.raw
@@ -71,6 +72,9 @@ session-log: $(seed 48) SessionLogging1 ediReal=-.75 ediImaginary=.1 Julia1 Run1
 session-save: $(seed 49) SessionLogging1 Circle1 Run1 Meteor1 dialog=session-out.txt SaveSession1
 session-rerun: confirm=ok dialog=session.txt OpenSession1 Rerun1 grid=out.raw history-out=history.txt
 history-rerun: confirm=ok New1 history=session.txt Rerun1 grid=out.raw
+sculpt: $(seed 50) SessionLogging1 Mountains1 Run1 Sculpt1 ediRadius=12 drag=frmSculpt:20.5,30.25;60,90.5;100.33,40 zoom=frmSculpt:250 cboBrush=Smooth drag=frmSculpt:200,200;150,210.07 cboBrush=Ramp ediHardness=100 drag=frmSculpt:30,200;90,90;240,31 grid=out.raw history-out=history.txt
+sculpt-rerun: confirm=ok New1 history=history-sculpt.txt Rerun1 grid=out.raw
+steps: $(seed 51) Mountains1 Run1 Smooth1 Volcano1 StepBack1 grid=a.raw StepForward1 grid=b.raw UndoZ1 grid=c.raw
 typed-numbers: ediReal=1e-3 ediImaginary=-0.00000123456789012345678 print=ediReal print=ediImaginary
 bad-number: cboHeight=abc confirm=ok New1
 missing-file: dialog=no-such.hgt Open1
