@@ -28,6 +28,7 @@ jobs=${TOLVAR_JOBS:-2}
 nice=(nice -n 19)
 
 log() { echo "build-windows: $*" >&2; }
+trap 'log "failed: line $LINENO: $BASH_COMMAND"' ERR
 
 install_tools() {
   scripts/install-deps.sh g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 dpkg-dev \
@@ -52,10 +53,10 @@ add_deb_src() {
 
 fetch_qt_source() {
   local src
-  src=$(find "$qt_work" -maxdepth 1 -type d -name "qt6-base-$qt_version*" 2>/dev/null | head -n1)
+  mkdir -p "$qt_work"
+  src=$(find "$qt_work" -maxdepth 1 -type d -name "qt6-base-$qt_version*" | head -n1)
   if [[ -z $src ]]; then
     add_deb_src
-    mkdir -p "$qt_work"
     local version
     version=$(apt-cache showsrc qt6-base | sed -nE "s/^Version: ($qt_version.*)/\1/p" | head -n1)
     [[ -n $version ]] || { log "no qt6-base $qt_version source package"; exit 1; }
