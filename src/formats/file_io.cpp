@@ -87,9 +87,11 @@ void writeAll(int fd, std::span<const std::uint8_t> bytes)
 
 InputFile::InputFile(const std::string& path) : fd_(openForReading(path))
 {
-    // Windows will not open a directory at all, and calls that access denied.
-    if (fd_ < 0)
-        throwFileError(isDirectory(path) ? EISDIR : errno);
+    if (fd_ < 0) {
+        const int error = errno;
+        // Windows will not open a directory at all, and calls that access denied.
+        throwFileError(isDirectory(path) ? EISDIR : error);
+    }
     FileInfo info {};
     int error = 0;
     if (infoOf(fd_, info) != 0)
