@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace tolvar {
@@ -32,16 +33,26 @@ struct Grid {
     bool operator==(const Grid&) const = default;
 };
 
+// Height files of every kind hold little-endian 16-bit words.
+inline void AppendWord(std::vector<std::uint8_t>& bytes, std::uint16_t word)
+{
+    bytes.push_back(static_cast<std::uint8_t>(word & 0xFF));
+    bytes.push_back(static_cast<std::uint8_t>(word >> 8));
+}
+
+inline std::uint16_t WordAt(std::span<const std::uint8_t> bytes, std::size_t at)
+{
+    return static_cast<std::uint16_t>(bytes[at] | bytes[at + 1] << 8);
+}
+
 // The whole grid as little-endian words, row 0 first, as the driver's grid
 // files and the recovery copies hold it.
 inline std::vector<std::uint8_t> GridBytes(const Grid& grid)
 {
     std::vector<std::uint8_t> bytes;
     bytes.reserve(grid.cells.size() * 2);
-    for (const Height h : grid.cells) {
-        bytes.push_back(static_cast<std::uint8_t>(h & 0xFF));
-        bytes.push_back(static_cast<std::uint8_t>(h >> 8));
-    }
+    for (const Height h : grid.cells)
+        AppendWord(bytes, h);
     return bytes;
 }
 

@@ -39,11 +39,8 @@ std::vector<std::uint8_t> EncodeRawHeights(const Grid& map, int side)
     std::vector<std::uint8_t> bytes;
     bytes.reserve(2 * static_cast<std::size_t>(side) * static_cast<std::size_t>(side));
     for (int r = side; r >= 1; --r)
-        for (int c = 1; c <= side; ++c) {
-            const std::uint16_t word = WidenHeight(map(r, c));
-            bytes.push_back(static_cast<std::uint8_t>(word & 0xFF));
-            bytes.push_back(static_cast<std::uint8_t>(word >> 8));
-        }
+        for (int c = 1; c <= side; ++c)
+            AppendWord(bytes, WidenHeight(map(r, c)));
     return bytes;
 }
 

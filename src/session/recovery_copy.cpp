@@ -21,17 +21,6 @@ constexpr std::size_t HeaderBytes = MagicSize + 4;
 constexpr SizeLimit CopyLimit{"a recovery copy", 64 * MiB};
 const QString Suffix = ".recovery";
 
-void putWord(std::vector<std::uint8_t>& bytes, std::uint16_t word)
-{
-    bytes.push_back(static_cast<std::uint8_t>(word & 0xFF));
-    bytes.push_back(static_cast<std::uint8_t>(word >> 8));
-}
-
-std::uint16_t wordAt(std::span<const std::uint8_t> bytes, std::size_t at)
-{
-    return static_cast<std::uint16_t>(bytes[at] | bytes[at + 1] << 8);
-}
-
 std::string local(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 QString copyName()
@@ -47,8 +36,8 @@ QString copyName()
 std::vector<std::uint8_t> EncodeRecoveryCopy(const RecoveredMap& copy)
 {
     std::vector<std::uint8_t> bytes(Magic, Magic + MagicSize);
-    putWord(bytes, copy.rows);
-    putWord(bytes, copy.cols);
+    AppendWord(bytes, copy.rows);
+    AppendWord(bytes, copy.cols);
     const std::vector<std::uint8_t> grid = GridBytes(copy.map);
     bytes.insert(bytes.end(), grid.begin(), grid.end());
     for (const std::string& line : copy.history) {
@@ -63,12 +52,12 @@ std::optional<RecoveredMap> DecodeRecoveryCopy(std::span<const std::uint8_t> byt
     if (bytes.size() < HeaderBytes + GridSize || std::memcmp(bytes.data(), Magic, MagicSize) != 0)
         return std::nullopt;
     RecoveredMap copy;
-    copy.rows = wordAt(bytes, MagicSize);
-    copy.cols = wordAt(bytes, MagicSize + 2);
+    copy.rows = WordAt(bytes, MagicSize);
+    copy.cols = WordAt(bytes, MagicSize + 2);
     if (copy.rows > Grid::Side - 2 || copy.cols > Grid::Side - 2)
         return std::nullopt;
     for (std::size_t i = 0; i < copy.map.cells.size(); ++i)
-        copy.map.cells[i] = wordAt(bytes, HeaderBytes + 2 * i);
+        copy.map.cells[i] = WordAt(bytes, HeaderBytes + 2 * i);
     std::string line;
     for (std::size_t at = HeaderBytes + GridSize; at < bytes.size(); ++at) {
         if (bytes[at] == '\n')

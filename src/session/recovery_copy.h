@@ -62,7 +62,6 @@ public:
     void write(const RecoveredMap& copy);
     // Removes this process's copy, if it wrote one.
     void remove();
-    const QString& copyPath() const { return copyPath_; }
 
     // The newest copy whose owner no longer runs, if any.
     std::optional<LeftCopy> newestLeftCopy() const;

@@ -63,7 +63,6 @@ public:
     // changed since the last one. Every command ends with it; a command run
     // outside the menus and buttons (a brush stroke) calls it once when done.
     void recordMapState(const QString& name);
-    MapStates& mapStates() { return states_; }
     // True while a long command writes the map and keeps the events going.
     bool inLongRun() const { return inLongRun_; }
     // A map no height file holds, which a recovery copy keeps.
