@@ -18,4 +18,13 @@ inline std::string scratchDirectory(const std::string& prefix = "tolvar-test-")
     }
 }
 
+// Removes a scratch directory. Windows refuses for a moment while a program
+// that ran in it is being torn down; a folder left in the temporary directory
+// is harmless, a test ended by the exception is not.
+inline void removeScratchDirectory(const std::string& dir)
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(dir, ignored);
+}
+
 } // namespace tolvar::testing

@@ -37,7 +37,7 @@ std::vector<std::string> with(std::vector<std::string> steps, const std::vector<
 
 class BatchCommands : public ::testing::Test {
 protected:
-    ~BatchCommands() override { std::filesystem::remove_all(dir); }
+    ~BatchCommands() override { tolvar::testing::removeScratchDirectory(dir); }
     std::string dir = scratchDirectory();
 };
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 
 using tolvar::testing::readFile;
 using tolvar::testing::runBatch;
@@ -60,5 +59,5 @@ TEST(BatchSculpt, StrokesUndoAndRerunToTheSameMap)
     const auto rerun = runBatch({"cboHeight=2560", "history=log.txt", "Rerun1", "grid=rerun.raw"}, dir);
     ASSERT_EQ(rerun.status, 0) << rerun.err;
     EXPECT_TRUE(readFile(dir + "/rerun.raw") == readFile(dir + "/after.raw"));
-    std::filesystem::remove_all(dir);
+    tolvar::testing::removeScratchDirectory(dir);
 }

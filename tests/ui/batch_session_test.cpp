@@ -40,7 +40,7 @@ TEST(BatchSession, ALoggedCircleRunIsReplayedInAnotherProgram)
     EXPECT_EQ(readFile(dir + "/after.txt"), circles) << "the file replaces the New line; the replay adds none";
     EXPECT_TRUE(readFile(dir + "/replayed.raw") == readFile(dir + "/run.raw"));
     EXPECT_EQ(runBatch({"history=" + dir + "/missing.txt"}).err, "error: File not found\n");
-    std::filesystem::remove_all(dir);
+    tolvar::testing::removeScratchDirectory(dir);
 }
 
 // A history ending in a line break has no empty record: the next logged line
@@ -58,7 +58,7 @@ TEST(BatchSession, LoggingAfterAFinalLineBreakAndSessionFilesAgreeOnRecords)
     EXPECT_EQ(readFile(dir + "/logged.txt"), "Crc=15,70,9\nCrc=5,120,40\nSmz\n");
     EXPECT_EQ(readFile(dir + "/saved.txt"), "Crc=15,70,9\nCrc=5,120,40\nSmz\n");
     EXPECT_EQ(readFile(dir + "/opened.txt"), "Run\nItr=7\nSmz\n");
-    std::filesystem::remove_all(dir);
+    tolvar::testing::removeScratchDirectory(dir);
 }
 
 // history= refuses a file over the session file limit and keeps the history.
@@ -72,5 +72,5 @@ TEST(BatchSession, AHistoryFileOverTheLimitIsRefused)
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "error: The file is 16777217 bytes; a session file can be at most 16 MiB\n");
     EXPECT_EQ(readFile(dir + "/after.txt"), "Smz\n");
-    std::filesystem::remove_all(dir);
+    tolvar::testing::removeScratchDirectory(dir);
 }
