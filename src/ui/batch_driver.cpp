@@ -395,7 +395,7 @@ void BatchDriver::doubleClick(const std::string& name)
     QApplication::sendEvent(image, &event);
 }
 
-// The 3D View of an orbit or zoom step, and the step's numbers.
+// The 3D View of an orbit, pan or zoom step, and the step's numbers.
 std::optional<std::pair<QWidget*, std::vector<int>>> BatchDriver::terrainStep(const std::string& value, int count) const
 {
     const auto parsed = windowAndNumbers(value, count);
@@ -408,20 +408,20 @@ std::optional<std::pair<QWidget*, std::vector<int>>> BatchDriver::terrainStep(co
     return std::pair{static_cast<QWidget*>(terrain), parsed->second};
 }
 
-// Presses the left button in the middle of the view, moves by DX, DY and
-// lets go, through the view's own mouse handlers.
-void BatchDriver::orbit(const std::string& value)
+// Presses the button in the middle of the view, moves by DX, DY and lets
+// go, through the view's own mouse handlers.
+void BatchDriver::dragTerrain(const std::string& value, Qt::MouseButton button)
 {
     const auto [view, numbers] = *terrainStep(value, 2);
     requireShown(view, value);
     const QPoint from = view->rect().center();
     const QPoint to = from + QPoint(numbers[0], numbers[1]);
-    const auto send = [view](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
-        QMouseEvent event(type, at, view->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+    const auto send = [view, button](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, at, view->mapToGlobal(at), button, buttons, Qt::NoModifier);
         QApplication::sendEvent(view, &event);
     };
-    send(QEvent::MouseButtonPress, from, Qt::LeftButton);
-    send(QEvent::MouseMove, to, Qt::LeftButton);
+    send(QEvent::MouseButtonPress, from, button);
+    send(QEvent::MouseMove, to, button);
     send(QEvent::MouseButtonRelease, to, Qt::NoButton);
 }
 

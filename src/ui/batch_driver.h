@@ -84,7 +84,8 @@ private:
     void wait(int milliseconds);
     void press(const std::string& target);
     void doubleClick(const std::string& name);
-    void orbit(const std::string& value);
+    // Drags the 3D View with one mouse button: the left turns, the right slides.
+    void dragTerrain(const std::string& value, Qt::MouseButton button);
     void turnWheel(const std::string& value);
     void requireShown(const QWidget* widget, const std::string& name) const;
     void typeIntoOther(const std::string& name, const std::string& text);

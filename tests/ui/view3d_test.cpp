@@ -22,6 +22,30 @@ namespace {
 
 int brightness(QRgb p) { return qRed(p) + qGreen(p) + qBlue(p); }
 
+// How far the middle of one picture has moved in the other: the offset, at
+// most `reach` pixels each way, at which a patch of it matches best.
+QPoint movedBy(const QImage& before, const QImage& after, int reach)
+{
+    const QPoint centre = before.rect().center();
+    long long best = -1;
+    QPoint moved;
+    for (int dy = -reach; dy <= reach; ++dy)
+        for (int dx = -reach; dx <= reach; ++dx) {
+            long long cost = 0;
+            for (int y = -40; y <= 40; y += 4)
+                for (int x = -40; x <= 40; x += 4) {
+                    const QRgb a = before.pixel(centre + QPoint(x, y));
+                    const QRgb b = after.pixel(centre + QPoint(x + dx, y + dy));
+                    cost += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+                }
+            if (best < 0 || cost < best) {
+                best = cost;
+                moved = {dx, dy};
+            }
+        }
+    return moved;
+}
+
 class View3DTest : public WindowTest {
 protected:
     // A 128 map with one cone a little off the centre, its base at 100 with
@@ -145,4 +169,26 @@ TEST(View3DBatch, TurnsZoomsAndWritesThePicture)
     const QImage shot(QString::fromStdString(dir + "/3d.png"));
     EXPECT_FALSE(shot.isNull());
     EXPECT_EQ(QImage(QString::fromStdString(dir + "/saved.png")).convertToFormat(shot.format()), shot);
+}
+
+// A right drag slides the map with the pointer in both axes. Seen from
+// straight above, the ground in the middle moves by the same share of the
+// drag across and down: a little under the whole, as it lies below the
+// point the camera looks at, halfway up this map's plateau.
+TEST(View3DBatch, PanSlidesTheMapWithThePointer)
+{
+    const std::string dir = tolvar::testing::scratchDirectory();
+    const auto r = tolvar::testing::runBatch({"--on-screen", "Run1", "View3D1", "orbit=frm3D:0,400",
+                                              "shot=frm3D:" + dir + "/before.png", "pan=frm3D:70,-40",
+                                              "shot=frm3D:" + dir + "/after.png"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const QImage before(QString::fromStdString(dir + "/before.png")), after(QString::fromStdString(dir + "/after.png"));
+    ASSERT_EQ(before.size(), after.size());
+    ASSERT_GT(before.width(), 400);
+    const QPoint moved = movedBy(before, after, 100);
+    const double share = moved.x() / 70.0;
+    EXPECT_GT(share, 0.8);
+    EXPECT_LE(share, 1.0);
+    EXPECT_NEAR(moved.y(), -40 * share, 2);
+    tolvar::testing::removeScratchDirectory(dir);
 }
