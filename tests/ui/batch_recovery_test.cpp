@@ -87,6 +87,35 @@ TEST(BatchRecovery, NoSetsTheCopyAsideKeepingTheLastThree)
     fs::remove_all(dir);
 }
 
+// A clean exit leaves no copy and no lock, so the next start asks nothing:
+// after No to saving a map that differs from its saved file, and after a
+// Save. Each run first waits until its unsaved map has a copy.
+TEST(BatchRecovery, ACleanExitLeavesNothingToOffer)
+{
+    const fs::path dir = tolvar::testing::scratchDirectory();
+    const std::string rec = (dir / "rec").string(), saved = "dialog=" + (dir / "saved.hgt").string();
+    const auto grid = [&](const char* name) { return "grid=" + (dir / name).string(); };
+    const std::pair<const char*, std::vector<std::string>> endings[] = {
+        {"not saved", {"Run1", saved, "Save1", grid("saved"), "Smooth1", grid("exit"), "wait=3000", "answer=no",
+                       "Exit1"}},
+        {"saved", {"Run1", "Smooth1", "wait=3000", saved, "Save1", "Exit1"}},
+    };
+    for (const auto& [name, ending] : endings) {
+        SCOPED_TRACE(name);
+        std::vector<std::string> steps{"--recovery-dir", rec, "--autosave-seconds", "1"};
+        steps.insert(steps.end(), ending.begin(), ending.end());
+        const auto run = startBatch(steps);
+        EXPECT_EQ(copiesIn(rec, true).size(), 1u);
+        ASSERT_TRUE(run->waitForFinished(60000));
+        EXPECT_EQ(run->exitCode(), 0) << run->readAllStandardError().toStdString();
+        EXPECT_TRUE(fs::is_empty(rec));
+        const auto next = runBatch({"--recovery-dir", rec, "print=cboHeight"});
+        EXPECT_EQ(next.status, 0) << next.err; // a question would find no answer waiting
+    }
+    EXPECT_NE(readFile((dir / "saved").string()), readFile((dir / "exit").string()));
+    fs::remove_all(dir);
+}
+
 TEST(BatchRecovery, TheProgramAnswersHelpAndVersionWithoutAWindow)
 {
     const auto run = [](const char* option) {
