@@ -98,13 +98,11 @@ const std::vector<BatchDriver::StepKind>& BatchDriver::stepKinds()
         {"orbit=frm3D:DX,DY",
          "drag the 3D View DX, DY pixels with the left button (turns the camera);\n"
          "the 3D View needs OpenGL on a display: use --on-screen",
-         terrainDrag,
-         [](Driver& d, Value target) { d.dragTerrain(target, Qt::LeftButton); }},
+         terrainDrag, [](Driver& d, Value target) { d.dragTerrain(target, Qt::LeftButton); }},
         {"pan=frm3D:DX,DY",
          "drag the 3D View DX, DY pixels with the right button (slides the map\n"
          "with the pointer); needs --on-screen, as orbit= does",
-         terrainDrag,
-         [](Driver& d, Value target) { d.dragTerrain(target, Qt::RightButton); }},
+         terrainDrag, [](Driver& d, Value target) { d.dragTerrain(target, Qt::RightButton); }},
         {"dblclick=frmDisplay", "double-click the wireframe display (saves WireFram.bmp)",
          [](const Driver& d, Value name) { return d.imageOf(name) != nullptr; },
          [](Driver& d, Value name) { d.doubleClick(name); }},

@@ -47,7 +47,7 @@ TEST(BatchRecovery, AKilledRunsMapComesBackAtTheNextStart)
     const fs::path dir = tolvar::testing::scratchDirectory();
     const std::string rec = (dir / "rec").string(), before = (dir / "before").string();
     const auto first = startBatch({"--recovery-dir", rec, "--autosave-seconds", "1", "cboHeight=2560", "Run1",
-                                    "Smooth1", "RotLeft1", "grid=" + before, "wait=20000"});
+                                   "Smooth1", "RotLeft1", "grid=" + before, "wait=20000"});
     // The copy is written every second; wait for one written after the grid.
     for (int tries = 0; tries < 100 && !fs::exists(before); ++tries)
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
@@ -93,15 +93,17 @@ TEST(BatchRecovery, NoSetsTheCopyAsideKeepingTheLastThree)
 TEST(BatchRecovery, ACleanExitLeavesNothingToOffer)
 {
     const fs::path dir = tolvar::testing::scratchDirectory();
-    const std::string rec = (dir / "rec").string(), saved = "dialog=" + (dir / "saved.hgt").string();
+    const std::string saved = "dialog=" + (dir / "saved.hgt").string();
     const auto grid = [&](const char* name) { return "grid=" + (dir / name).string(); };
     const std::pair<const char*, std::vector<std::string>> endings[] = {
-        {"not saved", {"Run1", saved, "Save1", grid("saved"), "Smooth1", grid("exit"), "wait=3000", "answer=no",
-                       "Exit1"}},
+        {"not saved",
+         {"Run1", saved, "Save1", grid("at-save.raw"), "Smooth1", grid("at-exit.raw"), "wait=3000", "answer=no",
+          "Exit1"}},
         {"saved", {"Run1", "Smooth1", "wait=3000", saved, "Save1", "Exit1"}},
     };
     for (const auto& [name, ending] : endings) {
         SCOPED_TRACE(name);
+        const std::string rec = (dir / name).string();
         std::vector<std::string> steps{"--recovery-dir", rec, "--autosave-seconds", "1"};
         steps.insert(steps.end(), ending.begin(), ending.end());
         const auto run = startBatch(steps);
@@ -112,8 +114,8 @@ TEST(BatchRecovery, ACleanExitLeavesNothingToOffer)
         const auto next = runBatch({"--recovery-dir", rec, "print=cboHeight"});
         EXPECT_EQ(next.status, 0) << next.err; // a question would find no answer waiting
     }
-    EXPECT_NE(readFile((dir / "saved").string()), readFile((dir / "exit").string()));
-    fs::remove_all(dir);
+    EXPECT_NE(readFile((dir / "at-save.raw").string()), readFile((dir / "at-exit.raw").string()));
+    tolvar::testing::removeScratchDirectory(dir.string());
 }
 
 TEST(BatchRecovery, TheProgramAnswersHelpAndVersionWithoutAWindow)
@@ -135,10 +137,28 @@ TEST(BatchSteps, StepBackwardThreeTimesUndoesThreeEffects)
 {
     const fs::path dir = tolvar::testing::scratchDirectory();
     const auto grid = [&](const char* name) { return "grid=" + (dir / name).string(); };
-    const auto r = runBatch({"Run1", grid("start"), "Smooth1", "RotLeft1", "Smooth1", grid("end"), "StepBack1",
-                             "StepBack1", "StepBack1", grid("back"), "print=labPointInfo", "print=StepBack1",
-                             "StepForward1", "StepForward1", "StepForward1", grid("forward"), "print=StepForward1",
-                             "UndoZ1", "StepBack1", grid("undone"), "print=labPointInfo", "print=UndoZ1"});
+    const auto r = runBatch({"Run1",
+                             grid("start"),
+                             "Smooth1",
+                             "RotLeft1",
+                             "Smooth1",
+                             grid("end"),
+                             "StepBack1",
+                             "StepBack1",
+                             "StepBack1",
+                             grid("back"),
+                             "print=labPointInfo",
+                             "print=StepBack1",
+                             "StepForward1",
+                             "StepForward1",
+                             "StepForward1",
+                             grid("forward"),
+                             "print=StepForward1",
+                             "UndoZ1",
+                             "StepBack1",
+                             grid("undone"),
+                             "print=labPointInfo",
+                             "print=UndoZ1"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "labPointInfo=Step 2 of 5\nStepBack1=enabled unchecked visible\n"
                      "StepForward1=disabled unchecked visible\nlabPointInfo=Step 5 of 6\n"

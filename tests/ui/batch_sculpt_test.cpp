@@ -70,11 +70,11 @@ TEST(BatchSculpt, RaiseAndLowerStopAtTheEndsOfTheHeightRange)
     const std::string dir = tolvar::testing::scratchDirectory();
     const std::string path = "drag=frmSculpt:40.5,50;90,120.25;150.75,70";
     for (const auto& [brush, end] : {std::pair{"Raise", 65535}, std::pair{"Lower", 0}}) {
-        const auto r = runBatch({"cboHeight=2560", "Run1", "Sculpt1", "cboBrush=Set Height",
-                                 "ediTarget=" + std::to_string(end), "ediStrength=100", "ediHardness=100",
-                                 "ediRadius=9", path, "grid=pad", "cboBrush=" + std::string(brush), "ediHardness=30",
-                                 "ediRadius=15", path, "grid=worked"},
-                                dir);
+        const auto r =
+            runBatch({"cboHeight=2560", "Run1", "Sculpt1", "cboBrush=Set Height", "ediTarget=" + std::to_string(end),
+                      "ediStrength=100", "ediHardness=100", "ediRadius=9", path, "grid=pad",
+                      "cboBrush=" + std::string(brush), "ediHardness=30", "ediRadius=15", path, "grid=worked"},
+                     dir);
         ASSERT_EQ(r.status, 0) << r.err;
         const std::vector<int> pad = tolvar::testing::readGrid(dir + "/pad");
         const std::vector<int> worked = tolvar::testing::readGrid(dir + "/worked");

@@ -36,7 +36,8 @@ QPoint movedBy(const QImage& before, const QImage& after, int reach)
                 for (int x = -40; x <= 40; x += 4) {
                     const QRgb a = before.pixel(centre + QPoint(x, y));
                     const QRgb b = after.pixel(centre + QPoint(x + dx, y + dy));
-                    cost += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+                    cost +=
+                        std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
                 }
             if (best < 0 || cost < best) {
                 best = cost;
