@@ -63,7 +63,7 @@ TEST(ExtendedTrig, GivesGlibcsBitsOnEveryPlatform)
         EXPECT_TRUE(sameBits(CosExt(angle), expectedCos)) << "cos of " << x;
         ++rows;
     }
-    EXPECT_GT(rows, 400);
+    EXPECT_GT(rows, 500);
 }
 
 #ifdef __GLIBC__

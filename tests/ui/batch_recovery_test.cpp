@@ -68,7 +68,7 @@ TEST(BatchRecovery, AKilledRunsMapComesBackAtTheNextStart)
     EXPECT_EQ(recovered.status, 0) << recovered.err;
     EXPECT_EQ(recovered.out, "cboHeight=2560\nlabPointInfo=Step 1 of 2\n");
     EXPECT_EQ(readFile((dir / "after").string()), readFile(before));
-    EXPECT_TRUE(copiesIn(rec).empty()); // recovered, then a clean exit
+    EXPECT_TRUE(copiesIn(rec).empty()); // Step Backward went back to before the recovery: nothing unsaved
     fs::remove_all(dir);
 }
 

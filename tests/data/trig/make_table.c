@@ -101,7 +101,9 @@ int main (void)
     }
   for (int i = 0; i < 40; ++i)
     row (scaled (20 + (int) (next64 () % 44))); /* the medium reduction */
-  for (int i = 0; i < 60; ++i)
-    row (scaled (64 + (int) (next64 () % 16320))); /* huge */
+  /* Huge: one in every 96 exponents, so that each word of glibc's table of
+     2/pi has a say in the reduction of some angle.  */
+  for (int band = 64; band < 16384; band += 96)
+    row (scaled (band + (int) (next64 () % (band + 96 < 16384 ? 96 : 16384 - band))));
   return 0;
 }
