@@ -2,8 +2,11 @@
 
 #include "core/error.h"
 #include "core/number_text.h"
+#include "effects/game_terrain_options.h"
 #include "formats/file_io.h"
 #include "formats/game_terrain_files.h"
+
+#include "fractal/row_workers.h"
 
 #include <QFileInfo>
 #include <optional>
@@ -36,6 +39,15 @@ std::optional<std::vector<std::uint8_t>> readCompanion(const std::string& path, 
     return std::nullopt;
 }
 
+GameTerrainSettings currentSettings()
+{
+    try {
+        return ReadGameTerrainBoxes(gameTerrainBoxes());
+    } catch (const Error&) {
+        return ReadGameTerrainBoxes({});
+    }
+}
+
 } // namespace
 
 bool GameCompanions::lightFits(const Grid& current, int currentSide) const
@@ -63,6 +75,22 @@ void KeepGameCompanions(const Grid& map, int side, std::vector<std::uint8_t> lig
     kept.light = std::move(light);
     kept.materials = std::move(materials);
     ++kept.version;
+}
+
+std::vector<std::uint8_t> GameLightOf(const Grid& map, int side)
+{
+    const GameCompanions& kept = gameCompanions();
+    if (kept.lightFits(map, side))
+        return kept.light;
+    return BakeGameLight(*GameHeights(map, side, 0xFFFF), side, currentSettings().sun, DefaultWorkers());
+}
+
+std::vector<std::uint8_t> GameMaterialsOf(const Grid& map, int side)
+{
+    const GameCompanions& kept = gameCompanions();
+    if (kept.materialsFit(map, side))
+        return kept.materials;
+    return PaintMaterials(*GameHeights(map, side, 0xFFFF), side, currentSettings().rules);
 }
 
 std::string OpenGameCompanions(const std::string& heightPath, const Grid& map, int side)

@@ -30,6 +30,12 @@ GameCompanions& gameCompanions();
 void KeepGameCompanions(const Grid& map, int side, std::vector<std::uint8_t> light,
                         std::vector<std::uint8_t> materials);
 
+// What the game would show of the map: the kept light and materials while
+// the map stands as they were made for, otherwise made now from the Game
+// Terrain boxes (their defaults while a box holds a refused value).
+std::vector<std::uint8_t> GameLightOf(const Grid& map, int side);
+std::vector<std::uint8_t> GameMaterialsOf(const Grid& map, int side);
+
 // Open: keeps NAME.lgt and NAME.mat beside the opened height file when they
 // hold the map's number of zones. Returns a note for the status line about
 // those that were there but could not be used, or an empty text.

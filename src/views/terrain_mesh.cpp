@@ -1,14 +1,27 @@
 #include "views/terrain_mesh.h"
 
+#include "views/material_palette.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace tolvar {
 
+void TerrainMesh::setGameLayers(std::vector<std::uint8_t> light, std::vector<std::uint8_t> materials)
+{
+    light_ = std::move(light);
+    materials_ = std::move(materials);
+}
+
 void TerrainMesh::load(const Grid& grid, int rows, int cols, int seaLevel, float heightScale)
 {
     rows_ = rows;
     cols_ = cols;
+    const auto cells = static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols);
+    if (light_.size() != cells)
+        light_.clear();
+    if (materials_.size() != static_cast<std::size_t>(rows / 2) * static_cast<std::size_t>(cols / 2) || rows % 2 != 0)
+        materials_.clear();
     heightScale_ = heightScale;
     ramp_.emplace(seaLevel, MapHeightRange(grid, rows, cols));
     vertices_.resize(static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols));
@@ -49,7 +62,10 @@ void TerrainMesh::buildRow(const Grid& grid, int r)
         const float slopeNorth = (float(north[c]) - float(south[c])) * up / (float(above - below) * CellMetres);
         // North is -z, so the normal of y = f(x, z) is (-df/dx, 1, +slopeNorth).
         const float length = std::sqrt(slopeEast * slopeEast + 1 + slopeNorth * slopeNorth);
-        const Rgb colour = (*ramp_)(row[c]);
+        const std::size_t tile = static_cast<std::size_t>((r - 1) / 2 * (cols_ / 2) + (c - 1) / 2);
+        const Rgb colour = materials_.empty() ? (*ramp_)(row[c]) : MaterialPalette[materials_[tile] & 15];
+        const std::uint8_t light =
+            light_.empty() ? 255 : light_[static_cast<std::size_t>((r - 1) * cols_ + c - 1)];
         *out = {(float(c) - centreCol) * CellMetres,
                 float(row[c]) * up,
                 (centreRow - float(r)) * CellMetres,
@@ -59,7 +75,7 @@ void TerrainMesh::buildRow(const Grid& grid, int r)
                 colour.red,
                 colour.green,
                 colour.blue,
-                255};
+                light};
     }
 }
 

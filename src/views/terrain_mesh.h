@@ -38,6 +38,15 @@ public:
     };
     Span updateRows(const Grid& grid, int firstRow, int lastRow);
 
+    // The game's layers, used from the next load on: a light per cell (map
+    // order, 0 to 255) shades the surface as the game does in place of the
+    // live light, and a material per 2 x 2 tile (tile order) colours it from
+    // MaterialPalette. Empty, or of another size than the map's, leaves the
+    // height colours and the live light.
+    void setGameLayers(std::vector<std::uint8_t> light, std::vector<std::uint8_t> materials);
+    // True when the vertices' alpha holds the game's light.
+    bool bakedLight() const { return !light_.empty(); }
+
     int rows() const { return rows_; }
     int cols() const { return cols_; }
     float heightScale() const { return heightScale_; }
@@ -60,6 +69,8 @@ private:
     float heightScale_ = 1;
     std::optional<HeightRamp> ramp_;
     std::vector<TerrainVertex> vertices_;
+    std::vector<std::uint8_t> light_;
+    std::vector<std::uint8_t> materials_;
 };
 
 } // namespace tolvar

@@ -20,11 +20,13 @@ attribute vec3 normal;
 attribute vec4 colour;
 uniform mat4 viewProjection;
 uniform vec3 towardsLight;
+uniform float bakedLight;
 varying vec3 vColour;
 void main()
 {
     float diffuse = max(dot(normal, towardsLight), 0.0);
-    vColour = colour.rgb * (0.35 + 0.75 * diffuse);
+    // The game's light, in the alpha byte, runs from 25 % (0) to full (255).
+    vColour = colour.rgb * mix(0.35 + 0.75 * diffuse, 0.25 + 0.75 * colour.a, bakedLight);
     gl_Position = viewProjection * vec4(position, 1.0);
 }
 )";
@@ -94,6 +96,7 @@ void TerrainRenderer::load(const TerrainMesh& mesh)
     vertices_.release();
     halfWidth_ = mesh.halfWidth();
     halfDepth_ = mesh.halfDepth();
+    bakedLight_ = mesh.bakedLight();
 }
 
 void TerrainRenderer::update(const TerrainMesh& mesh, TerrainMesh::Span span)
@@ -129,6 +132,7 @@ void TerrainRenderer::drawTerrain(const Mat4& viewProjection)
     terrain_.bind();
     terrain_.setUniformValue("viewProjection", QMatrix4x4(viewProjection.data()).transposed());
     terrain_.setUniformValue("towardsLight", QVector3D(-Half, Up, -Half));
+    terrain_.setUniformValue("bakedLight", bakedLight_ ? 1.0f : 0.0f);
     vertices_.bind();
     indices_.bind();
     const int stride = sizeof(TerrainVertex);

@@ -37,6 +37,7 @@ private:
     int indexCount_ = 0;
     float halfWidth_ = 0;
     float halfDepth_ = 0;
+    bool bakedLight_ = false;
 };
 
 } // namespace tolvar

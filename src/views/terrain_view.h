@@ -24,6 +24,11 @@ public:
     // Sends only the vertices of rows first..last again.
     void updateRows(const Grid& grid, int firstRow, int lastRow);
     void setWaterLevel(int seaLevel);
+    // The game's light and materials for the next setMap (see TerrainMesh).
+    void setGameLayers(std::vector<std::uint8_t> light, std::vector<std::uint8_t> materials)
+    {
+        mesh_.setGameLayers(std::move(light), std::move(materials));
+    }
     void resetCamera();
 
     const OrbitCamera& camera() const { return camera_; }
