@@ -60,7 +60,7 @@ QWidget* materialLegend(QWidget* parent)
         swatch->setAlignment(Qt::AlignCenter);
         swatch->setMinimumWidth(24);
         const bool dark = colour.red + colour.green + colour.blue < 3 * 128;
-        swatch->setStyleSheet(QString("background: rgb(%1,%2,%3); color: %4")
+        swatch->setStyleSheet(QString("background: rgb(%1,%2,%3); color: %4; border: 1px solid gray")
                                   .arg(colour.red)
                                   .arg(colour.green)
                                   .arg(colour.blue)
