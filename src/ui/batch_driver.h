@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+class QAbstractItemView;
 class QAction;
 class QObject;
 class QWidget;
@@ -75,6 +76,7 @@ private:
     void withCancel(const std::function<void()>& click);
     bool pressProgressCancel() const;
     void print(const std::string& name);
+    void printRows(const std::string& name, const QAbstractItemView& list);
     void writeGrid(const std::string& path);
     void readHistory(const std::string& path);
     void writeHistory(const std::string& path);

@@ -23,7 +23,7 @@ void TerrainMesh::load(const Grid& grid, int rows, int cols, int seaLevel, float
     if (materials_.size() != static_cast<std::size_t>(rows / 2) * static_cast<std::size_t>(cols / 2) || rows % 2 != 0)
         materials_.clear();
     heightScale_ = heightScale;
-    ramp_.emplace(seaLevel, MapHeightRange(grid, rows, cols));
+    ramp_.emplace(seaLevel, ColourScale(grid, rows, cols));
     vertices_.resize(static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols));
     for (int r = 1; r <= rows; ++r)
         buildRow(grid, r);
@@ -62,10 +62,7 @@ void TerrainMesh::buildRow(const Grid& grid, int r)
         const float slopeNorth = (float(north[c]) - float(south[c])) * up / (float(above - below) * CellMetres);
         // North is -z, so the normal of y = f(x, z) is (-df/dx, 1, +slopeNorth).
         const float length = std::sqrt(slopeEast * slopeEast + 1 + slopeNorth * slopeNorth);
-        const std::size_t tile = static_cast<std::size_t>((r - 1) / 2 * (cols_ / 2) + (c - 1) / 2);
-        const Rgb colour = materials_.empty() ? (*ramp_)(row[c]) : MaterialPalette[materials_[tile] & 15];
-        const std::uint8_t light =
-            light_.empty() ? 255 : light_[static_cast<std::size_t>((r - 1) * cols_ + c - 1)];
+        const Rgb colour = cellColour(row[c], r, c);
         *out = {(float(c) - centreCol) * CellMetres,
                 float(row[c]) * up,
                 (centreRow - float(r)) * CellMetres,
@@ -75,26 +72,75 @@ void TerrainMesh::buildRow(const Grid& grid, int r)
                 colour.red,
                 colour.green,
                 colour.blue,
-                light};
+                static_cast<std::uint8_t>(row[c] > GameHeightLimit || !light_.empty() ? 0 : 255)};
     }
 }
 
-std::vector<std::uint32_t> TerrainMesh::gridIndices(int rows, int cols)
+// The height's or the tile's material colour; under the game's light it is
+// shaded as the game shades (25 % for 0 to full for 255) and takes no live
+// light. The mark of a cell above the game's limit stays as it is.
+Rgb TerrainMesh::cellColour(Height h, int r, int c) const
+{
+    if (h > GameHeightLimit)
+        return (*ramp_)(h);
+    const auto tile = static_cast<std::size_t>((r - 1) / 2 * (cols_ / 2) + (c - 1) / 2);
+    const Rgb colour = materials_.empty() ? (*ramp_)(h) : MaterialPalette[materials_[tile] & 15];
+    if (light_.empty())
+        return colour;
+    const float shade = 0.25f + 0.75f * float(light_[static_cast<std::size_t>((r - 1) * cols_ + c - 1)]) / 255;
+    const auto shaded = [shade](std::uint8_t channel) { return static_cast<std::uint8_t>(float(channel) * shade + 0.5f); };
+    return {shaded(colour.red), shaded(colour.green), shaded(colour.blue)};
+}
+
+namespace {
+
+// Every step-th vertex of a line of n, and the last.
+std::vector<int> samples(int n, int step)
+{
+    std::vector<int> at;
+    for (int i = 0; i < n; i += step)
+        at.push_back(i);
+    if (at.back() != n - 1)
+        at.push_back(n - 1);
+    return at;
+}
+
+} // namespace
+
+std::vector<std::uint32_t> TerrainMesh::gridIndices(int rows, int cols, int step)
 {
     std::vector<std::uint32_t> indices;
     if (rows < 2 || cols < 2)
         return indices;
-    indices.reserve(static_cast<std::size_t>(rows - 1) * static_cast<std::size_t>(2 * cols + 1));
-    for (int r = 0; r + 1 < rows; ++r) {
+    const std::vector<int> rowAt = samples(rows, step);
+    const std::vector<int> colAt = samples(cols, step);
+    indices.reserve((rowAt.size() - 1) * (2 * colAt.size() + 1));
+    for (std::size_t i = 0; i + 1 < rowAt.size(); ++i) {
         // North corner first: seen from above, with north at -z, the
         // strip's first triangle (nw, sw, ne) turns anticlockwise.
-        for (int c = 0; c < cols; ++c) {
-            const auto sw = static_cast<std::uint32_t>(r * cols + c);
-            indices.insert(indices.end(), {sw + static_cast<std::uint32_t>(cols), sw});
-        }
+        for (const int c : colAt)
+            indices.insert(indices.end(), {static_cast<std::uint32_t>(rowAt[i + 1] * cols + c),
+                                           static_cast<std::uint32_t>(rowAt[i] * cols + c)});
         indices.push_back(StripRestart);
     }
     return indices;
+}
+
+std::optional<float> TerrainMesh::groundUnder(float x, float z) const
+{
+    // Vertex (r, c) stands at x = (c - centreCol) * CellMetres, z = (centreRow - r) * CellMetres.
+    const float col = x / CellMetres + (cols_ + 1) / 2.0f;
+    const float row = (rows_ + 1) / 2.0f - z / CellMetres;
+    if (rows_ < 2 || cols_ < 2 || !(col >= 1 && col <= cols_ && row >= 1 && row <= rows_))
+        return std::nullopt;
+    const int c = std::min(static_cast<int>(col), cols_ - 1);
+    const int r = std::min(static_cast<int>(row), rows_ - 1);
+    const auto y = [this](int vr, int vc) {
+        return vertices_[static_cast<std::size_t>(vr - 1) * static_cast<std::size_t>(cols_) +
+                         static_cast<std::size_t>(vc - 1)]
+            .y;
+    };
+    return std::max({y(r, c), y(r, c + 1), y(r + 1, c), y(r + 1, c + 1)});
 }
 
 } // namespace tolvar
