@@ -12,7 +12,7 @@ namespace {
 constexpr std::array operationItems{"UndoZ1", "View1", "Store1", "Retrieve1"};
 constexpr std::array viewButtons{"btnUp", "btnDown", "btnLeft", "btnRight", "btnRotLeft", "btnRotRight"};
 // The items that save the map in use.
-constexpr std::array saveItems{"Save1", "SaveBitmap1", "SaveTXTFile1", "SaveBinaryFile1"};
+constexpr std::array saveItems{"Save1", "SaveTerrain1", "SaveBitmap1", "SaveTXTFile1", "SaveBinaryFile1"};
 
 // Every control BeginOperation enables.
 std::vector<const char*> enabledByOperation()

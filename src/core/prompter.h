@@ -29,6 +29,8 @@ public:
     virtual bool confirm(const std::string& title, const std::string& text) = 0;
     // A Yes/No/Cancel box.
     virtual Answer ask(const std::string& title, const std::string& text) = 0;
+    // A Yes/No box; true for Yes.
+    virtual bool askYesNo(const std::string& title, const std::string& text) = 0;
     // The chosen file name, or nothing when the dialog was cancelled.
     virtual std::optional<std::string> chooseFile(const FileDialog& dialog) = 0;
     virtual void showError(const std::string& message) = 0;

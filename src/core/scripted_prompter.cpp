@@ -35,6 +35,12 @@ Answer ScriptedPrompter::ask(const std::string& title, const std::string& text)
     return takeAnswer(answers_, Answer::Cancel, unanswered_, title);
 }
 
+// The Yes/No/Cancel answers serve here too; any but Yes is No, as Escape is.
+bool ScriptedPrompter::askYesNo(const std::string& title, const std::string& text)
+{
+    return ask(title, text) == Answer::Yes;
+}
+
 std::optional<std::string> ScriptedPrompter::chooseFile(const FileDialog& dialog)
 {
     std::string question = std::string(dialog.name) + (dialog.save ? ": save " : ": open ") +

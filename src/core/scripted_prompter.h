@@ -23,6 +23,7 @@ public:
 
     bool confirm(const std::string& title, const std::string& text) override;
     Answer ask(const std::string& title, const std::string& text) override;
+    bool askYesNo(const std::string& title, const std::string& text) override;
     std::optional<std::string> chooseFile(const FileDialog& dialog) override;
     void showError(const std::string& message) override;
 

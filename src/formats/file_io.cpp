@@ -3,11 +3,14 @@
 #include "core/error.h"
 #include "core/file_error.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QString>
 
 #include <cerrno>
+#include <memory>
+#include <optional>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -160,6 +163,80 @@ void WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes
     errno = 0;
     if (!file.commit())
         throwLastFileError();
+}
+
+namespace {
+
+[[noreturn]] void throwCannotWrite(const std::string& path, const std::string& reason)
+{
+    throw Error("Cannot write " + QFileInfo(QString::fromStdString(path)).fileName().toStdString() + ": " + reason);
+}
+
+// The file written to its temporary, not yet in place.
+std::unique_ptr<QSaveFile> stage(const FileContents& file)
+{
+    try {
+        checkReplaceable(file.path);
+        auto staged = std::make_unique<QSaveFile>(QString::fromStdString(file.path));
+        errno = 0;
+        if (!staged->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            throwLastFileError();
+        writeAll(staged->handle(), file.bytes);
+        return staged;
+    } catch (const Error& e) {
+        throwCannotWrite(file.path, e.what());
+    }
+}
+
+// What a target holds before it is replaced: nothing for a missing file.
+struct OldContents {
+    bool existed = false;
+    std::optional<std::vector<std::uint8_t>> bytes;
+};
+
+OldContents oldContentsOf(const std::string& path)
+{
+    FileInfo info {};
+    if (infoOf(path, info) != 0)
+        return {};
+    try {
+        return {true, ReadWholeFile(path, {"a replaced file", OldContentsLimit})};
+    } catch (const Error&) {
+        return {true, std::nullopt};
+    }
+}
+
+void putBack(const std::string& path, const OldContents& old)
+{
+    try {
+        if (old.bytes)
+            WriteWholeFile(path, *old.bytes);
+        else if (!old.existed)
+            QFile::remove(QString::fromStdString(path));
+    } catch (const Error&) {
+        // The failure that caused the rollback is the one to report.
+    }
+}
+
+} // namespace
+
+void WriteFileSet(const std::vector<FileContents>& files)
+{
+    std::vector<std::unique_ptr<QSaveFile>> staged;
+    for (const FileContents& file : files)
+        staged.push_back(stage(file));
+    std::vector<OldContents> old;
+    for (const FileContents& file : files)
+        old.push_back(oldContentsOf(file.path));
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        errno = 0;
+        if (staged[i]->commit())
+            continue;
+        const std::string reason = fileErrorMessage(errno != 0 ? errno : EIO);
+        for (std::size_t done = 0; done < i; ++done)
+            putBack(files[done].path, old[done]);
+        throwCannotWrite(files[i].path, reason);
+    }
 }
 
 void CreateWholeFile(const std::string& path, std::span<const std::uint8_t> bytes)

@@ -63,6 +63,22 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& path, const SizeLimit
 // a failed write leaves the old file as it was.
 void WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes);
 
+// One file of a set written together.
+struct FileContents {
+    std::string path;
+    std::vector<std::uint8_t> bytes;
+};
+
+// Writes a set of files that belong together, such as a map's companions:
+// every file goes to a temporary beside its target first, and only once all
+// are complete do they replace their targets, one after another. When
+// replacing one fails, those replaced before it get their old contents back
+// (those up to OldContentsLimit bytes; a target that did not exist goes
+// again). A failure throws Error "Cannot write NAME: reason" with the file's
+// name.
+void WriteFileSet(const std::vector<FileContents>& files);
+inline constexpr std::int64_t OldContentsLimit = 64 * MiB;
+
 // The same for a file the program makes on its own, without a dialog: any
 // failure is reported as "Cannot create file %s" with the path.
 void CreateWholeFile(const std::string& path, std::span<const std::uint8_t> bytes);

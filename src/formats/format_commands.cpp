@@ -2,6 +2,7 @@
 
 #include "formats/bitmap_import.h"
 #include "formats/fractint_batch.h"
+#include "formats/game_terrain_save.h"
 #include "formats/height_file.h"
 #include "formats/height_image.h"
 #include "formats/raw_heights.h"
@@ -15,9 +16,10 @@ namespace tolvar {
 
 CommandTable FormatCommands()
 {
-    static constexpr std::array<Command, 14> table{{
+    static constexpr std::array<Command, 15> table{{
         {"Open1", OpenHeightFile},
         {"Save1", SaveHeightFile},
+        {"SaveTerrain1", SaveGameTerrain},
         {"OpenHistory1", OpenBatchFile},
         {"OpenBitmapAveraged1", OpenBitmapAveraged},
         {"OpenBitmapDivided1", OpenBitmapDivided},

@@ -3,6 +3,8 @@
 #include "core/frame.h"
 #include "core/number_text.h"
 #include "formats/file_io.h"
+#include "formats/game_companions.h"
+#include "formats/zone_layout.h"
 
 #include <algorithm>
 #include <array>
@@ -17,17 +19,11 @@ constexpr std::size_t TileWords = TileSide * TileSide;
 constexpr Height LoadMask = 0x0FFF;
 
 constexpr FileDialog LoadDialog{"dlgLoad", "hgt", "Battlezone Height Files", "*.hgt", false};
-constexpr FileDialog SaveDialog{"dlgSave", "hgt", "Battlezone Height Files", "*.hgt", true};
 
 // Visits the cells of the whole tiles in file order: visit(word, row, col).
 template <typename Visit> void forEachTileCell(int rows, int cols, Visit visit)
 {
-    std::size_t word = 0;
-    for (int tileRow = 0; tileRow < rows / TileSide; ++tileRow)
-        for (int tileCol = 0; tileCol < cols / TileSide; ++tileCol)
-            for (int r = 1; r <= TileSide; ++r)
-                for (int c = 1; c <= TileSide; ++c)
-                    visit(word++, tileRow * TileSide + r, tileCol * TileSide + c);
+    ForEachZoneCell(rows, cols, TileSide, visit);
 }
 
 } // namespace
@@ -89,6 +85,8 @@ void readHeightFile(Frame& frame, const std::string& path)
         const auto bytes = file.read(2 * HeightFileWords(s.MapRows, s.MapCols));
         DecodeHeightFile(bytes, s.HeightMap, s.MapRows, s.MapCols);
         s.SavedMap = s.HeightMap;
+        if (const std::string note = OpenGameCompanions(path, s.HeightMap, s.MapRows); !note.empty())
+            frame.ui().setPointInfo(IntToStr(words) + note);
     }
     frame.RefreshViews();
 }
@@ -109,11 +107,7 @@ void OpenHeightFileNamed(Frame& frame, const std::string& path)
     readHeightFile(frame, path);
 }
 
-namespace {
-
-// The height no cell of the file may pass, or nothing when the user
-// cancels. Maps the game reads whole are written as they are, unasked.
-std::optional<Height> askCeiling(Frame& frame)
+std::optional<Height> AskHeightCeiling(Frame& frame)
 {
     const AppState& s = frame.state();
     const std::size_t above = CellsAboveGameLimit(s.HeightMap, s.MapRows, s.MapCols);
@@ -136,14 +130,12 @@ std::optional<Height> askCeiling(Frame& frame)
     return std::nullopt;
 }
 
-} // namespace
-
 void SaveHeightFile(Frame& frame)
 {
-    const auto ceiling = askCeiling(frame);
+    const auto ceiling = AskHeightCeiling(frame);
     if (!ceiling)
         return;
-    const auto path = frame.prompter().chooseFile(SaveDialog);
+    const auto path = frame.prompter().chooseFile(HeightSaveDialog);
     if (!path)
         return;
     AppState& s = frame.state();

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "core/grid.h"
+#include "core/prompter.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -39,6 +41,12 @@ void DecodeHeightFile(std::span<const std::uint8_t> bytes, Grid& map, int rows, 
 void OpenHeightFile(Frame& frame);
 // The same for a file named on the command line, without the dialog.
 void OpenHeightFileNamed(Frame& frame, const std::string& path);
+inline constexpr FileDialog HeightSaveDialog{"dlgSave", "hgt", "Battlezone Height Files", "*.hgt", true};
+
+// The height no cell of the file may pass, or nothing when the user
+// cancels. Maps the game reads whole are written as they are, unasked.
+std::optional<Height> AskHeightCeiling(Frame& frame);
+
 // File > Save: writes the map; a failed save leaves the old file intact.
 // When cells are higher than the game reads, asks first whether to clip
 // them in the file.

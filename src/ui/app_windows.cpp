@@ -3,6 +3,8 @@
 #include "session/history_window.h"
 #include "ui/about_window.h"
 #include "ui/frame_placement.h"
+#include "ui/game_terrain_window.h"
+#include "ui/settings_store.h"
 #include "ui/main_window.h"
 #include "ui/toolbox_window.h"
 #include "views/overhead_window.h"
@@ -11,6 +13,7 @@
 #include "views/wing_window.h"
 #include "views/wireframe_window.h"
 
+#include <QAction>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -27,7 +30,21 @@ QRect centredOnScreen(QSize size)
 
 } // namespace
 
-AppWindows::AppWindows(Prompter& prompter)
+namespace {
+
+// View > Game Terrain shows and hides the window; closing it unchecks the item.
+void connectGameTerrain(TForm1& form, TfrmGameTerrain& window, Tfrm3D& view3d)
+{
+    QAction* item = form.item("GameTerrain1");
+    QObject::connect(item, &QAction::toggled, &window, &QWidget::setVisible);
+    QObject::connect(&window, &TfrmGameTerrain::closed, item, [item] { item->setChecked(false); });
+    QObject::connect(&window, &TfrmGameTerrain::boxesChanged, &view3d, &Tfrm3D::redrawGameLayers);
+    QObject::connect(&form, &TForm1::mapStateRecorded, &view3d, &Tfrm3D::followGameCompanions);
+}
+
+} // namespace
+
+AppWindows::AppWindows(Prompter& prompter, std::unique_ptr<SettingsStore> settings)
     : form1_(std::make_unique<TForm1>(prompter)), frmDisplay_(std::make_unique<TfrmDisplay>(*form1_)),
       frmMapDisplay_(std::make_unique<TfrmMapDisplay>()), frmAbout_(std::make_unique<TfrmAbout>()),
       frmHistory_(std::make_unique<TfrmHistory>()), frm1st_(std::make_unique<Tfrm1st>(*form1_)),
@@ -35,7 +52,9 @@ AppWindows::AppWindows(Prompter& prompter)
       frmSculpt_(std::make_unique<TfrmSculpt>([form1 = form1_.get()](const auto& command, const QString& name) {
           form1->runInFrame(command, name);
       })),
-      frm3D_(std::make_unique<Tfrm3D>(*form1_))
+      frm3D_(std::make_unique<Tfrm3D>(*form1_)),
+      settings_(settings ? std::move(settings) : MemorySettingsStore()),
+      frmGameTerrain_(std::make_unique<TfrmGameTerrain>(*settings_))
 {
     // Places and sizes are the frames': a position is the frame's top-left
     // corner, a size the whole window with its frame and title bar. Only the
@@ -49,12 +68,14 @@ AppWindows::AppWindows(Prompter& prompter)
     placeByFrame(*frmToolbox_, {8, 644, 1002, 87}, Sizing::Resizable);
     placeByFrame(*frmSculpt_, {160, 0, 680, 620}, Sizing::Resizable);
     placeByFrame(*frm3D_, {151, 3, 1024, 768}, Sizing::Resizable);
+    placeByFrame(*frmGameTerrain_, {620, 60, 400, 230}, Sizing::Resizable);
 
     form1_->attach({frmDisplay_.get(), frmMapDisplay_.get(), frmAbout_.get(), frmHistory_.get(), frm1st_.get(),
                     frmToolbox_.get(), frmSculpt_.get(), frm3D_.get()});
     // A stroke shows in the 3D View as it goes, its changed rows alone.
     QObject::connect(frmSculpt_.get(), &TfrmSculpt::mapRegionChanged, frm3D_.get(),
                      [view = frm3D_.get()](int firstRow, int lastRow) { view->updateRows(firstRow, lastRow); });
+    connectGameTerrain(*form1_, *frmGameTerrain_, *frm3D_);
     form1_->show();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/settings_store.h"
+
 #include <memory>
 
 namespace tolvar {
@@ -14,12 +16,14 @@ class Tfrm1st;
 class TfrmToolbox;
 class TfrmSculpt;
 class Tfrm3D;
+class TfrmGameTerrain;
 
 // The eight windows of the program, created in their start-up order with
 // the main window first; only the main window is shown.
 class AppWindows {
 public:
-    explicit AppWindows(Prompter& prompter);
+    // Box values are remembered in settings: the user's in the program.
+    explicit AppWindows(Prompter& prompter, std::unique_ptr<SettingsStore> settings = nullptr);
     ~AppWindows();
 
     TForm1& form1() { return *form1_; }
@@ -36,6 +40,8 @@ private:
     std::unique_ptr<TfrmToolbox> frmToolbox_;
     std::unique_ptr<TfrmSculpt> frmSculpt_;
     std::unique_ptr<Tfrm3D> frm3D_;
+    std::unique_ptr<SettingsStore> settings_;
+    std::unique_ptr<TfrmGameTerrain> frmGameTerrain_;
 };
 
 } // namespace tolvar

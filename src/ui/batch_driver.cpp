@@ -9,6 +9,7 @@
 #include "session/session_file.h"
 #include "ui/app_windows.h"
 #include "ui/crash_recovery.h"
+#include "ui/game_terrain_window.h"
 #include "ui/main_window.h"
 #include "ui/menu_tree.h"
 #include "ui/parameter_panel.h"
@@ -294,6 +295,9 @@ void BatchDriver::print(const std::string& name)
     out_ << name << '=' << shown << std::endl;
     if (auto* view3d = qobject_cast<Tfrm3D*>(target))
         out_ << name << ".camera=" << view3d->cameraText() << std::endl;
+    if (auto* terrain = qobject_cast<TfrmGameTerrain*>(target))
+        for (const auto& [box, text] : terrain->boxTexts())
+            out_ << name << '.' << box << '=' << text << std::endl;
     if (target == &windows_.toolbox())
         for (const auto& [item, button] : windows_.toolbox().buttons())
             out_ << name << '.' << item.toStdString() << '='

@@ -61,7 +61,8 @@ const std::vector<BatchDriver::StepKind>& BatchDriver::stepKinds()
          "print a box's or label's text, or the state of an item, button or window\n"
          "(print=frmToolbox adds a line for each of its buttons,\n"
          "print=frm3D a line with the camera's azimuth, elevation and distance,\n"
-         "print=lstStates a lstStates.row= line for each row of History States)",
+         "print=lstStates a lstStates.row= line for each row of History States,\n"
+         "print=frmGameTerrain a line for each of its boxes)",
          [](const Driver& d, Value name) { return d.named(name) != nullptr; },
          [](Driver& d, Value name) { d.print(name); }},
         {"tool=NAME", "click the Toolbox button of the menu item or button NAME (tool=Smooth1)",

@@ -2,6 +2,7 @@
 #include "ui/crash_recovery.h"
 #include "ui/main_window.h"
 #include "ui/qt_prompter.h"
+#include "ui/settings_store.h"
 #include "ui/style.h"
 
 #include <QApplication>
@@ -78,7 +79,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     tolvar::applyStyle(app);
     tolvar::QtPrompter prompter;
-    tolvar::AppWindows windows(prompter);
+    tolvar::AppWindows windows(prompter, tolvar::UserSettingsStore());
     prompter.setParent(&windows.form1());
     QObject::connect(&windows.form1(), &tolvar::TForm1::closed, &app, &QApplication::quit);
     tolvar::CrashRecovery recovery(windows.form1(), prompter, options.recoveryDir, options.autosaveSeconds);

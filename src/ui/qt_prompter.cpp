@@ -29,6 +29,12 @@ Answer QtPrompter::ask(const std::string& title, const std::string& text)
     }
 }
 
+bool QtPrompter::askYesNo(const std::string& title, const std::string& text)
+{
+    return QMessageBox::question(parent_, qs(title), qs(text), QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
+           QMessageBox::Yes;
+}
+
 std::optional<std::string> QtPrompter::chooseFile(const FileDialog& dialog)
 {
     QFileDialog box(parent_);

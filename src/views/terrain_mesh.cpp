@@ -1,14 +1,27 @@
 #include "views/terrain_mesh.h"
 
+#include "views/material_palette.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace tolvar {
 
+void TerrainMesh::setGameLayers(std::vector<std::uint8_t> light, std::vector<std::uint8_t> materials)
+{
+    light_ = std::move(light);
+    materials_ = std::move(materials);
+}
+
 void TerrainMesh::load(const Grid& grid, int rows, int cols, int seaLevel, float heightScale)
 {
     rows_ = rows;
     cols_ = cols;
+    const auto cells = static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols);
+    if (light_.size() != cells)
+        light_.clear();
+    if (materials_.size() != static_cast<std::size_t>(rows / 2) * static_cast<std::size_t>(cols / 2) || rows % 2 != 0)
+        materials_.clear();
     heightScale_ = heightScale;
     ramp_.emplace(seaLevel, ColourScale(grid, rows, cols));
     vertices_.resize(static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols));
@@ -49,7 +62,7 @@ void TerrainMesh::buildRow(const Grid& grid, int r)
         const float slopeNorth = (float(north[c]) - float(south[c])) * up / (float(above - below) * CellMetres);
         // North is -z, so the normal of y = f(x, z) is (-df/dx, 1, +slopeNorth).
         const float length = std::sqrt(slopeEast * slopeEast + 1 + slopeNorth * slopeNorth);
-        const Rgb colour = (*ramp_)(row[c]);
+        const Rgb colour = cellColour(row[c], r, c);
         *out = {(float(c) - centreCol) * CellMetres,
                 float(row[c]) * up,
                 (centreRow - float(r)) * CellMetres,
@@ -59,8 +72,24 @@ void TerrainMesh::buildRow(const Grid& grid, int r)
                 colour.red,
                 colour.green,
                 colour.blue,
-                static_cast<std::uint8_t>(row[c] > GameHeightLimit ? 0 : 255)};
+                static_cast<std::uint8_t>(row[c] > GameHeightLimit || !light_.empty() ? 0 : 255)};
     }
+}
+
+// The height's or the tile's material colour; under the game's light it is
+// shaded as the game shades (25 % for 0 to full for 255) and takes no live
+// light. The mark of a cell above the game's limit stays as it is.
+Rgb TerrainMesh::cellColour(Height h, int r, int c) const
+{
+    if (h > GameHeightLimit)
+        return (*ramp_)(h);
+    const auto tile = static_cast<std::size_t>((r - 1) / 2 * (cols_ / 2) + (c - 1) / 2);
+    const Rgb colour = materials_.empty() ? (*ramp_)(h) : MaterialPalette[materials_[tile] & 15];
+    if (light_.empty())
+        return colour;
+    const float shade = 0.25f + 0.75f * float(light_[static_cast<std::size_t>((r - 1) * cols_ + c - 1)]) / 255;
+    const auto shaded = [shade](std::uint8_t channel) { return static_cast<std::uint8_t>(float(channel) * shade + 0.5f); };
+    return {shaded(colour.red), shaded(colour.green), shaded(colour.blue)};
 }
 
 namespace {

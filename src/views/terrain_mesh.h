@@ -39,6 +39,13 @@ public:
     };
     Span updateRows(const Grid& grid, int firstRow, int lastRow);
 
+    // The game's layers, used from the next load on: a light per cell (map
+    // order, 0 to 255) shades the surface as the game does in place of the
+    // live light, and a material per 2 x 2 tile (tile order) colours it from
+    // MaterialPalette. Empty, or of another size than the map's, leaves the
+    // height colours and the live light.
+    void setGameLayers(std::vector<std::uint8_t> light, std::vector<std::uint8_t> materials);
+
     int rows() const { return rows_; }
     int cols() const { return cols_; }
     float heightScale() const { return heightScale_; }
@@ -59,12 +66,15 @@ public:
 
 private:
     void buildRow(const Grid& grid, int r);
+    Rgb cellColour(Height h, int r, int c) const;
 
     int rows_ = 0;
     int cols_ = 0;
     float heightScale_ = 1;
     std::optional<HeightRamp> ramp_;
     std::vector<TerrainVertex> vertices_;
+    std::vector<std::uint8_t> light_;
+    std::vector<std::uint8_t> materials_;
 };
 
 } // namespace tolvar

@@ -45,6 +45,7 @@ private:
     int cols_ = 0;
     float halfWidth_ = 0;
     float halfDepth_ = 0;
+    bool bakedLight_ = false;
 };
 
 } // namespace tolvar

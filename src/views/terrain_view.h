@@ -24,6 +24,11 @@ public:
     void setMap(const Grid& grid, int rows, int cols, int seaLevel, float heightScale);
     // Sends only the vertices of rows first..last again.
     void updateRows(const Grid& grid, int firstRow, int lastRow);
+    // The game's light and materials for the next setMap (see TerrainMesh).
+    void setGameLayers(std::vector<std::uint8_t> light, std::vector<std::uint8_t> materials)
+    {
+        mesh_.setGameLayers(std::move(light), std::move(materials));
+    }
     void resetCamera();
 
     const OrbitCamera& camera() const { return camera_; }

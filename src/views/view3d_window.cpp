@@ -5,8 +5,11 @@
 #include "core/number_text.h"
 #include "core/ui_port.h"
 #include "formats/bitmap_file.h"
+#include "formats/game_companions.h"
+#include "views/material_palette.h"
 #include "views/terrain_view.h"
 
+#include <QCheckBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -42,10 +45,38 @@ std::optional<int> seaLevelOf(const QString& text)
     }
 }
 
+// The material layer's key: each index on its colour.
+QWidget* materialLegend(QWidget* parent)
+{
+    auto* legend = new QWidget(parent);
+    legend->setObjectName("legendMaterials");
+    auto* row = new QHBoxLayout(legend);
+    row->setContentsMargins(6, 0, 6, 4);
+    row->setSpacing(2);
+    row->addWidget(new QLabel("Materials:", legend));
+    for (std::size_t m = 0; m < MaterialPalette.size(); ++m) {
+        const Rgb colour = MaterialPalette[m];
+        auto* swatch = new QLabel(QString::number(m), legend);
+        swatch->setAlignment(Qt::AlignCenter);
+        swatch->setMinimumWidth(24);
+        const bool dark = colour.red + colour.green + colour.blue < 3 * 128;
+        swatch->setStyleSheet(QString("background: rgb(%1,%2,%3); color: %4; border: 1px solid gray")
+                                  .arg(colour.red)
+                                  .arg(colour.green)
+                                  .arg(colour.blue)
+                                  .arg(dark ? "white" : "black"));
+        row->addWidget(swatch);
+    }
+    row->addStretch();
+    legend->hide();
+    return legend;
+}
+
 } // namespace
 
 Tfrm3D::Tfrm3D(const UiPort& boxes, QWidget* parent)
-    : ViewForm(parent), boxes_(boxes), heightScale_(new QSpinBox(this)), view_(new TerrainView(this))
+    : ViewForm(parent), boxes_(boxes), heightScale_(new QSpinBox(this)), gameLight_(new QCheckBox("Game light", this)),
+      materials_(new QCheckBox("Materials", this)), legend_(materialLegend(this)), view_(new TerrainView(this))
 {
     setObjectName("frm3D");
     setWindowTitle("3D View");
@@ -55,6 +86,10 @@ Tfrm3D::Tfrm3D(const UiPort& boxes, QWidget* parent)
     heightScale_->setSuffix(QString::fromUtf8("\u00d7"));
     auto* label = new QLabel("Height scale", this);
     label->setBuddy(heightScale_);
+    gameLight_->setObjectName("chkGameLight");
+    gameLight_->setToolTip("Shade as the game does, from the light of the last Save Game Terrain or Open");
+    materials_->setObjectName("chkMaterials");
+    materials_->setToolTip("Colour each 2 x 2 tile by its game material");
     auto* save = new QPushButton("Save Picture", this);
     save->setObjectName("btnSavePicture");
 
@@ -62,18 +97,28 @@ Tfrm3D::Tfrm3D(const UiPort& boxes, QWidget* parent)
     bar->setContentsMargins(6, 4, 6, 4);
     bar->addWidget(label);
     bar->addWidget(heightScale_);
+    bar->addSpacing(12);
+    bar->addWidget(gameLight_);
+    bar->addWidget(materials_);
     bar->addStretch();
     bar->addWidget(save);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addLayout(bar);
+    layout->addWidget(legend_);
     layout->addWidget(view_, 1);
 
     connect(heightScale_, &QSpinBox::valueChanged, this, [this] {
         if (view_->hasMap())
             redraw();
     });
+    for (QCheckBox* layer : {gameLight_, materials_})
+        connect(layer, &QCheckBox::toggled, this, [this] {
+            legend_->setVisible(materials_->isChecked());
+            if (view_->hasMap())
+                redraw();
+        });
     connect(save, &QPushButton::clicked, this, &Tfrm3D::savePictureRequested);
     connect(view_, &TerrainView::doubleClicked, this, &Tfrm3D::savePictureRequested);
 }
@@ -89,7 +134,22 @@ void Tfrm3D::redraw()
 {
     const AppState& s = appState();
     const int seaLevel = seaLevelOf(QString::fromStdString(boxes_.text(Box::ediSeaLevel))).value_or(s.params.SeaLevel);
+    view_->setGameLayers(gameLight_->isChecked() ? GameLightOf(s.HeightMap, s.MapRows) : std::vector<std::uint8_t>{},
+                         materials_->isChecked() ? GameMaterialsOf(s.HeightMap, s.MapRows) : std::vector<std::uint8_t>{});
+    shownCompanions_ = gameCompanions().version;
     view_->setMap(s.HeightMap, s.MapRows, s.MapCols, seaLevel, float(heightScale_->value()));
+}
+
+void Tfrm3D::redrawGameLayers()
+{
+    if (isVisible() && view_->hasMap() && (gameLight_->isChecked() || materials_->isChecked()))
+        redraw();
+}
+
+void Tfrm3D::followGameCompanions()
+{
+    if (gameCompanions().version != shownCompanions_)
+        redrawGameLayers();
 }
 
 QImage Tfrm3D::viewBuffer() const

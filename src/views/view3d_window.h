@@ -4,6 +4,7 @@
 
 #include <string>
 
+class QCheckBox;
 class QSpinBox;
 
 namespace tolvar {
@@ -39,6 +40,10 @@ public slots:
     void updateRows(int firstRow, int lastRow);
     // Moves the water as the Sea Level box is typed in; other text leaves it.
     void followSeaLevel(const QString& text);
+    // Draws again when a game layer is shown: the Game Terrain boxes changed.
+    void redrawGameLayers();
+    // Draws again when a save or an open has changed the game's files.
+    void followGameCompanions();
 
 signals:
     // Double-click or the Save Picture button.
@@ -47,7 +52,11 @@ signals:
 private:
     const UiPort& boxes_;
     QSpinBox* heightScale_;
+    QCheckBox* gameLight_;
+    QCheckBox* materials_;
+    QWidget* legend_;
     TerrainView* view_;
+    unsigned shownCompanions_ = 0;
 };
 
 } // namespace tolvar

@@ -10,6 +10,7 @@
 #include "views/terrain_view.h"
 #include "views/view3d_window.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QSpinBox>
@@ -116,6 +117,32 @@ TEST_F(View3DTest, WaterShowsAtTheSeaLevelTyped)
     const QPoint centre = dry.rect().center(), lowGround = centre + QPoint(0, 150);
     EXPECT_LT(qBlue(wet.pixel(centre)), qBlue(dry.pixel(centre)) + 10);
     EXPECT_GT(qBlue(wet.pixel(lowGround)), qBlue(dry.pixel(lowGround)) + 30);
+}
+
+// With no saved light, Game light bakes it from the Game Terrain boxes: a sun
+// typed into the south-east lights the cone's south-east side instead of the
+// north-west one. Materials colour by the bands typed: palette 7 (red) on
+// the low ground, 6 (blue) from 2000 up on the cone.
+TEST_F(View3DTest, GameLayersFollowTheGameTerrainBoxes)
+{
+    lookDown();
+    QWidget* boxes = window("frmGameTerrain");
+    boxes->findChild<QLineEdit*>("ediSunAzimuth")->setText("135");
+    frm3D->findChild<QCheckBox*>("chkGameLight")->setChecked(true);
+    const QImage lit = picture();
+    const QPoint centre = lit.rect().center();
+    for (int step : {30, 60}) {
+        const QRgb northWest = lit.pixel(centre + QPoint(-step, -step));
+        const QRgb southEast = lit.pixel(centre + QPoint(step, step));
+        EXPECT_GT(brightness(southEast), brightness(northWest) + 60) << step;
+    }
+    boxes->findChild<QLineEdit*>("ediMaterialBands")->setText("0:7 2000:6");
+    frm3D->findChild<QCheckBox*>("chkMaterials")->setChecked(true);
+    const QImage painted = picture();
+    const QRgb low = painted.pixel(centre + QPoint(0, 150)), top = painted.pixel(centre);
+    EXPECT_GT(qRed(low), qGreen(low) + 40);
+    EXPECT_GT(qBlue(top), qRed(top) + 40);
+    EXPECT_TRUE(frm3D->findChild<QWidget*>("legendMaterials")->isVisible());
 }
 
 // The land below a sea level once typed turns green again when the level
