@@ -90,6 +90,7 @@ void readHeightFile(Frame& frame, const std::string& path)
         DecodeHeightFile(bytes, s.HeightMap, s.MapRows, s.MapCols);
         s.SavedMap = s.HeightMap;
     }
+    frame.ui().heightFileUsed(path);
     frame.RefreshViews();
 }
 
@@ -146,6 +147,7 @@ void SaveHeightFile(Frame& frame)
     AppState& s = frame.state();
     WriteWholeFile(*path, EncodeHeightFile(s.HeightMap, s.MapRows, s.MapCols, *ceiling));
     s.SavedMap = s.HeightMap;
+    frame.ui().heightFileUsed(*path);
 }
 
 } // namespace tolvar

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "ui/remembered_boxes.h"
+
 #include <memory>
 
 namespace tolvar {
 
+class AppSettings;
 class Prompter;
+class WindowPlaces;
 class TForm1;
 class TfrmDisplay;
 class TfrmMapDisplay;
@@ -15,11 +19,13 @@ class TfrmToolbox;
 class TfrmSculpt;
 class Tfrm3D;
 
-// The eight windows of the program, created in their start-up order with
-// the main window first; only the main window is shown.
+// The windows of the program, created in their start-up order with the main
+// window first; only the main window is shown. What the user leaves in them
+// that lasts from run to run (places, the brush, the height scale) comes
+// from the settings, and goes back there when they close.
 class AppWindows {
 public:
-    explicit AppWindows(Prompter& prompter);
+    AppWindows(Prompter& prompter, AppSettings& settings);
     ~AppWindows();
 
     TForm1& form1() { return *form1_; }
@@ -36,6 +42,9 @@ private:
     std::unique_ptr<TfrmToolbox> frmToolbox_;
     std::unique_ptr<TfrmSculpt> frmSculpt_;
     std::unique_ptr<Tfrm3D> frm3D_;
+    RememberedBoxes boxes_;
+    // Last, so that it stops following the windows before they go.
+    std::unique_ptr<WindowPlaces> places_;
 };
 
 } // namespace tolvar

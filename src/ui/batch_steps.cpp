@@ -8,6 +8,7 @@
 #include "views/sculpt_window.h"
 
 #include <QString>
+#include <QWidget>
 #include <map>
 
 namespace tolvar {
@@ -57,11 +58,19 @@ const std::vector<BatchDriver::StepKind>& BatchDriver::stepKinds()
          [](const Driver&, Value word) { return answerWords.contains(word); },
          [](Driver& d, Value word) { d.prompter_.queueAnswer(answerWords.at(word)); }},
         {"print=NAME",
-         "print a box's or label's text, or the state of an item, button or window\n"
-         "(print=frmToolbox adds a line for each of its buttons,\n"
+         "print a box's or label's text (a spin box's number), or the state of an item,\n"
+         "button or window\n"
+         "(print=frmToolbox adds a line for each of its buttons, print=OpenRecent1\n"
+         "one for each recent file, newest first,\n"
          "print=frm3D a line with the camera's azimuth, elevation and distance)",
          [](const Driver& d, Value name) { return d.named(name) != nullptr; },
          [](Driver& d, Value name) { d.print(name); }},
+        {"frame=NAME", "print where the window NAME stands, frame and title bar included:\nNAME.frame=X,Y WxH",
+         [](const Driver& d, Value name) {
+             const auto* window = qobject_cast<const QWidget*>(d.named(name));
+             return window && window->isWindow();
+         },
+         [](Driver& d, Value name) { d.printFrame(name); }},
         {"tool=NAME", "click the Toolbox button of the menu item or button NAME (tool=Smooth1)",
          [](const Driver& d, Value name) {
              return d.windows_.toolbox().button(QString::fromStdString(name)) != nullptr;
@@ -99,6 +108,11 @@ const std::vector<BatchDriver::StepKind>& BatchDriver::stepKinds()
          "the 3D View needs OpenGL on a display: use --on-screen",
          [](const Driver& d, Value target) { return d.terrainStep(target, 2).has_value(); },
          [](Driver& d, Value target) { d.orbit(target); }},
+        {"key=WINDOW:KEYS",
+         "press KEYS in the shown window WINDOW, made active (key=frmSculpt:Ctrl+Z,\n"
+         "key=frmSculpt:]): the menu's keys and the window's own work as for a user",
+         [](const Driver& d, Value target) { return d.keyStep(target).has_value(); },
+         [](Driver& d, Value target) { d.pressKey(target); }},
         {"dblclick=frmDisplay", "double-click the wireframe display (saves WireFram.bmp)",
          [](const Driver& d, Value name) { return d.imageOf(name) != nullptr; },
          [](Driver& d, Value name) { d.doubleClick(name); }},
@@ -125,7 +139,7 @@ const BatchDriver::StepKind* BatchDriver::stepKind(const std::string& name)
 std::string BatchDriver::helpText()
 {
     std::string text = "usage: tolvar-batch [--keep-going] [--on-screen] [--recovery-dir DIR [--autosave-seconds N]] "
-                       "[--help] STEP...\n"
+                       "[--settings-dir DIR] [--help] STEP...\n"
                        "Runs Tolvar's main window headless, one step after another:\n" +
                        helpLines("NAME=TEXT", "type TEXT into the box NAME (cboHeight, ediIterations, ...)") +
                        helpLines("NAME", "click the menu item or button NAME (Run1, SetRandSeed1, btnUp, ...)");
@@ -137,7 +151,10 @@ std::string BatchDriver::helpText()
                   "manager) instead of the fixed 1280 x 1024 offscreen screen.\n"
                   "With --recovery-dir the run keeps a recovery copy of an unsaved map in DIR every N seconds\n"
                   "(60), and first offers a copy that a run which ended without saving left there; answer=\n"
-                  "steps in front of all others answer that question.\n";
+                  "steps in front of all others answer that question.\n"
+                  "With --settings-dir the run reads and keeps what Tolvar remembers between runs (the recent\n"
+                  "files, the brush, the height scale, the window places) in DIR; without it every run starts\n"
+                  "as a first run of Tolvar does and remembers nothing.\n";
 }
 
 } // namespace tolvar

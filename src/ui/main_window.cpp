@@ -14,6 +14,8 @@
 #include "ui/menu_keys_first.h"
 #include "ui/menu_tree.h"
 #include "ui/parameter_panel.h"
+#include "ui/recent_files.h"
+#include "ui/tutorial.h"
 #include "ui/toolbox_window.h"
 #include "ui/wrapping_menu_bar.h"
 #include "views/overhead_window.h"
@@ -26,7 +28,9 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QSpinBox>
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QMenu>
@@ -100,10 +104,10 @@ QString stateName(const QAction* action)
 
 } // namespace
 
-TForm1::TForm1(Prompter& prompter)
+TForm1::TForm1(Prompter& prompter, AppSettings& settings)
     : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint), prompter_(prompter), frame_(*this, prompter),
       panel_(new ParameterPanel(this)), menuBar_(new WrappingMenuBar(buildMenus(mainMenuTree(), this), this)),
-      states_(frame_.state(), [this] { showStep(); })
+      states_(frame_.state(), [this] { showStep(); }), statesWindow_(new TfrmStates(states_.stack(), this))
 {
     setObjectName("Form1");
     setWindowTitle("Tolvar");
@@ -117,8 +121,9 @@ TForm1::TForm1(Prompter& prompter)
     frame_.state().params.Replaying = false;
 
     collectActions();
-    giveMenuKeysPrecedence();
+    giveMenuKeysPrecedence(*this);
     connectMenuItems();
+    connectRecentFiles(settings);
     connectViewCommands();
     connectStepItems();
 }
@@ -138,15 +143,16 @@ void TForm1::collectActions()
             actions_.insert(action->objectName(), action);
 }
 
-void TForm1::giveMenuKeysPrecedence()
+void TForm1::giveMenuKeysPrecedence(QWidget& window)
 {
     QList<QKeySequence> keys;
     for (const QAction* action : std::as_const(actions_))
         if (!action->shortcut().isEmpty())
             keys << action->shortcut();
-    auto* filter = new MenuKeysFirst(keys, this);
-    for (const BoxInfo& info : Boxes)
-        panel_->box(info.box)->installEventFilter(filter);
+    auto* filter = new MenuKeysFirst(keys, &window);
+    for (QWidget* box : window.findChildren<QWidget*>())
+        if (qobject_cast<QLineEdit*>(box) || qobject_cast<QComboBox*>(box) || qobject_cast<QAbstractSpinBox*>(box))
+            box->installEventFilter(filter);
 }
 
 void TForm1::connectMenuItems()
@@ -158,6 +164,7 @@ void TForm1::connectMenuItems()
     connectItem("Exit1", [this] { close(); });
     connectItem("Toolbox1", [this] { toggleWindow("Toolbox1", windows_.toolbox); });
     connectItem("About1", [this] { About1Click(); });
+    connectItem("Tutorial1", [this] { Tutorial1Click(); });
     connectItem("History1", [this] { toggleWindow("History1", windows_.history); });
 }
 
@@ -173,14 +180,23 @@ void TForm1::connectItem(const char* name, const std::function<void()>& handler)
     });
 }
 
+void TForm1::connectRecentFiles(AppSettings& settings)
+{
+    std::vector<QAction*> entries;
+    for (QAction* entry : requireItem("OpenRecent1")->menu()->actions()) {
+        entries.push_back(entry);
+        connectItem(entry->objectName().toUtf8().constData(),
+                    [this, entry] { OpenHeightFileNamed(frame_, entry->data().toString().toStdString()); });
+    }
+    recentFiles_ = new RecentFiles(settings, *requireItem("OpenRecent1")->menu(), std::move(entries));
+}
+
 void TForm1::connectStepItems()
 {
     QUndoStack& stack = states_.stack();
     connectItem("StepBack1", [&stack] { stack.undo(); });
     connectItem("StepForward1", [&stack] { stack.redo(); });
-    connectItem("HistoryStates1", [this, &stack] {
-        if (!statesWindow_)
-            statesWindow_ = new TfrmStates(stack, this);
+    connectItem("HistoryStates1", [this] {
         statesWindow_->show();
         statesWindow_->raise();
     });
@@ -420,6 +436,11 @@ std::unique_ptr<Progress> TForm1::startProgress(int steps, std::string_view titl
     return std::make_unique<CommandProgress>(this, steps, title, stepName, inLongRun_);
 }
 
+void TForm1::heightFileUsed(const std::string& path)
+{
+    recentFiles_->add(QString::fromStdString(path));
+}
+
 void TForm1::closeEvent(QCloseEvent* event)
 {
     // A long run is still writing the map; its Cancel comes first.
@@ -465,6 +486,11 @@ void TForm1::About1Click()
     windows_.about->show();
     windows_.about->raise();
     windows_.about->activateWindow();
+}
+
+void TForm1::Tutorial1Click()
+{
+    prompter_.showDocument(TutorialPath(QCoreApplication::applicationDirPath()));
 }
 
 void TForm1::Save3DPicture()
