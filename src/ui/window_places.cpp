@@ -48,8 +48,16 @@ void WindowPlaces::place(QWidget& window, QRect designed, Sizing sizing, Area ar
     QRect frame = remembered(window).value_or(designed);
     if (sizing == Sizing::Fixed)
         frame.setSize(designed.size());
-    if (remembered(window) || area == Area::BesideColumn)
-        frame = keptInside(frame, screenArea(area, frame));
+    if (remembered(window) || area == Area::BesideColumn) {
+        // Never smaller than the controls need; on a screen too narrow for
+        // that beside the column, the column yields.
+        const QSize least = window.minimumSizeHint();
+        frame.setSize(frame.size().expandedTo(least));
+        QRect free = screenArea(area, frame);
+        if (least.width() > free.width() || least.height() > free.height())
+            free = screenArea(Area::Screen, frame);
+        frame = keptInside(frame, free);
+    }
     placeByFrame(window, frame, sizing);
     follow(window);
 }
