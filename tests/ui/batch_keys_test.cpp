@@ -34,7 +34,7 @@ TEST(BatchKeys, TheMenuKeysWorkFromEveryWindow)
     ASSERT_EQ(clicked.status, 0) << clicked.err;
     for (const char* before : {"r0", "r1", "r2", "r3"}) {
         const std::string after = std::string("r") + char(before[1] + 1);
-        ASSERT_NE(readFile(d + before), readFile(d + after)) << before;
+        ASSERT_FALSE(readFile(d + before) == readFile(d + after)) << before;
     }
 
     for (const std::string window : {"frmSculpt", "frmStates", "frmToolbox", "frmDisplay", "frm1st", "frmMapDisplay"}) {
@@ -51,7 +51,7 @@ TEST(BatchKeys, TheMenuKeysWorkFromEveryWindow)
         EXPECT_EQ(keyed.err, "error: The 3D View needs OpenGL, and this display offers none.\n") << window;
         EXPECT_EQ(keyed.out, "Sculpt1=enabled unchecked visible\n") << window;
         for (const char step : {'0', '1', '2', '3', '4'})
-            EXPECT_EQ(readFile(p + step), readFile(d + "r" + step)) << window << " grid " << step;
+            EXPECT_TRUE(readFile(p + step) == readFile(d + "r" + step)) << window << " grid " << step;
     }
 }
 
