@@ -21,6 +21,7 @@
 #include "views/view_form.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -100,6 +101,7 @@ BatchDriver::BatchDriver(AppWindows& windows, ScriptedPrompter& prompter, std::o
     : windows_(windows), prompter_(prompter), out_(out), err_(err)
 {
     QObject::connect(&windows_.form1(), &TForm1::closed, [this] { exited_ = true; });
+    prompter_.onAnswered([this](const std::string& text) { out_ << "box=" << text << std::endl; });
 }
 
 BatchDriver::~BatchDriver() = default;
@@ -305,6 +307,10 @@ void BatchDriver::print(const std::string& name)
 {
     std::string shown;
     QObject* target = named(name);
+    if (auto* list = qobject_cast<QAbstractItemView*>(target)) {
+        printRows(name, *list);
+        return;
+    }
     if (const auto box = boxNamed(name))
         shown = windows_.form1().text(*box);
     else if (auto* edit = qobject_cast<QLineEdit*>(target))
@@ -348,6 +354,13 @@ void BatchDriver::printFrame(const std::string& name)
     const QRect frame = qobject_cast<QWidget*>(named(name))->frameGeometry();
     out_ << name << ".frame=" << frame.x() << ',' << frame.y() << ' ' << frame.width() << 'x' << frame.height()
          << std::endl;
+}
+
+void BatchDriver::printRows(const std::string& name, const QAbstractItemView& list)
+{
+    const QAbstractItemModel& model = *list.model();
+    for (int row = 0; row < model.rowCount(); ++row)
+        out_ << name << ".row=" << model.index(row, 0).data().toString().toStdString() << std::endl;
 }
 
 void BatchDriver::writeGrid(const std::string& path)

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+class QAbstractItemView;
 class QAction;
 class QObject;
 class QWidget;
@@ -82,6 +83,7 @@ private:
     void print(const std::string& name);
     void printRecentFiles();
     void printFrame(const std::string& name);
+    void printRows(const std::string& name, const QAbstractItemView& list);
     void writeGrid(const std::string& path);
     void readHistory(const std::string& path);
     void writeHistory(const std::string& path);

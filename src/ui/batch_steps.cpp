@@ -59,10 +59,10 @@ const std::vector<BatchDriver::StepKind>& BatchDriver::stepKinds()
          [](Driver& d, Value word) { d.prompter_.queueAnswer(answerWords.at(word)); }},
         {"print=NAME",
          "print a box's or label's text (a spin box's number), or the state of an item,\n"
-         "button or window\n"
-         "(print=frmToolbox adds a line for each of its buttons, print=OpenRecent1\n"
-         "one for each recent file, newest first,\n"
-         "print=frm3D a line with the camera's azimuth, elevation and distance)",
+         "button or window (print=frmToolbox adds a line for each of its buttons,\n"
+         "print=frm3D a line with the camera's azimuth, elevation and distance,\n"
+         "print=lstStates a lstStates.row= line for each row of History States,\n"
+         "print=OpenRecent1 one for each recent file, newest first)",
          [](const Driver& d, Value name) { return d.named(name) != nullptr; },
          [](Driver& d, Value name) { d.print(name); }},
         {"frame=NAME", "print where the window NAME stands, frame and title bar included:\nNAME.frame=X,Y WxH",

@@ -45,11 +45,12 @@ TEST(BatchKeys, TheMenuKeysWorkFromEveryWindow)
                     w + "Ctrl+Alt+Z", "grid=" + p + "1", w + "Ctrl+Shift+Z", "grid=" + p + "2", w + "Ctrl+S",
                     "dialog=" + p + ".hgt", w + "Ctrl+O", "grid=" + p + "3", "confirm=ok", w + "Ctrl+N",
                     "grid=" + p + "4", w + "Ctrl+3", w + "Ctrl+B", "print=Sculpt1"}));
-        // Ctrl+3 reaches View > 3D View, which says that the offscreen
-        // platform has no OpenGL; Ctrl+B closes Sculpt.
+        // Ctrl+N asks before it clears the map; Ctrl+3 reaches View > 3D
+        // View, which says that the offscreen platform has no OpenGL; Ctrl+B
+        // closes Sculpt.
         EXPECT_EQ(keyed.status, 1) << window << keyed.err;
         EXPECT_EQ(keyed.err, "error: The 3D View needs OpenGL, and this display offers none.\n") << window;
-        EXPECT_EQ(keyed.out, "Sculpt1=enabled unchecked visible\n") << window;
+        EXPECT_EQ(keyed.out, "box=This will clear the current map.\nSculpt1=enabled unchecked visible\n") << window;
         for (const char step : {'0', '1', '2', '3', '4'})
             EXPECT_TRUE(readFile(p + step) == readFile(d + "r" + step)) << window << " grid " << step;
     }

@@ -36,11 +36,11 @@ TEST(BatchSculpt, StrokesUndoAndRerunToTheSameMap)
                                  "drag=frmSculpt:128,128",
                                  "grid=after.raw",
                                  "history-out=log.txt",
-                                 "StepBack1",
-                                 "grid=stepped.raw",
-                                 "StepForward1",
                                  "UndoZ1",
-                                 "grid=undone.raw"},
+                                 "grid=undone.raw",
+                                 "StepBack1",
+                                 "StepBack1",
+                                 "grid=stepped.raw"},
                                 dir);
     EXPECT_EQ(drawn.status, 1);
     EXPECT_EQ(drawn.err, "error: '0' is not a valid radius: it takes 1 to 128\n");

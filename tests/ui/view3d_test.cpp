@@ -15,6 +15,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QMouseEvent>
+#include <QSpinBox>
 #include <cmath>
 #include <filesystem>
 
@@ -51,8 +52,12 @@ protected:
         const QPoint from = view.rect().center(), to = from + QPoint(0, 400);
         QMouseEvent press(QEvent::MouseButtonPress, from, view.mapToGlobal(from), Qt::LeftButton, Qt::LeftButton, {});
         QMouseEvent move(QEvent::MouseMove, to, view.mapToGlobal(to), Qt::NoButton, Qt::LeftButton, {});
+        QMouseEvent release(QEvent::MouseButtonRelease, to, view.mapToGlobal(to), Qt::LeftButton, {}, {});
         QApplication::sendEvent(&view, &press);
         QApplication::sendEvent(&view, &move);
+        EXPECT_TRUE(view.coarse());
+        QApplication::sendEvent(&view, &release);
+        EXPECT_FALSE(view.coarse());
     }
     QImage picture()
     {
@@ -79,7 +84,7 @@ TEST_F(View3DTest, TheConeIsBrighterOnTheSideFacingTheNorthWestLight)
 }
 
 // The water follows the Sea Level box as it is typed: the low ground turns
-// blue, the cone's top stays as it was.
+// blue, the cone's top stays above it.
 TEST_F(View3DTest, WaterShowsAtTheSeaLevelTyped)
 {
     lookDown();
@@ -87,8 +92,22 @@ TEST_F(View3DTest, WaterShowsAtTheSeaLevelTyped)
     form().panel().edit(Box::ediSeaLevel)->setText("1000");
     const QImage wet = picture();
     const QPoint centre = dry.rect().center(), lowGround = centre + QPoint(0, 150);
-    EXPECT_EQ(wet.pixel(centre), dry.pixel(centre));
+    EXPECT_LT(qBlue(wet.pixel(centre)), qBlue(dry.pixel(centre)) + 10);
     EXPECT_GT(qBlue(wet.pixel(lowGround)), qBlue(dry.pixel(lowGround)) + 30);
+}
+
+// The land below a sea level once typed turns green again when the level
+// falls, whatever came between; the cone's tip, 3100 m up at 10 x, stays
+// below the camera.
+TEST_F(View3DTest, LandAndCameraFollowTheBoxes)
+{
+    QLineEdit* seaLevel = form().panel().edit(Box::ediSeaLevel);
+    seaLevel->setText("800");
+    frm3D->findChild<QSpinBox*>("ediHeightScale")->setValue(10);
+    seaLevel->setText("0");
+    const TerrainVertex& low = frm3D->view().mesh().vertices()[10 * 128 + 10]; // row 11, column 11: 100 to 107
+    EXPECT_GT(low.g, low.b + 40);
+    EXPECT_GT(frm3D->view().camera().eye().y, 3107.0f);
 }
 
 TEST_F(View3DTest, FollowsAnEffectAndItsUndo)
