@@ -86,15 +86,16 @@ struct ButtonPlace {
     int y;
     Arrow arrow;
     int glyph;
+    const char* toolTip;
 };
 
 constexpr std::array<ButtonPlace, 6> buttonPlaces{{
-    {"btnUp", 64, 264, Arrow::Up, 13},
-    {"btnLeft", 48, 288, Arrow::Left, 13},
-    {"btnRight", 80, 288, Arrow::Right, 13},
-    {"btnDown", 64, 312, Arrow::Down, 13},
-    {"btnRotRight", 16, 288, Arrow::TurnRight, 17},
-    {"btnRotLeft", 112, 288, Arrow::TurnLeft, 17},
+    {"btnUp", 64, 264, Arrow::Up, 13, "Moves the wireframe views up the map."},
+    {"btnLeft", 48, 288, Arrow::Left, 13, "Moves the wireframe views left on the map."},
+    {"btnRight", 80, 288, Arrow::Right, 13, "Moves the wireframe views right on the map."},
+    {"btnDown", 64, 312, Arrow::Down, 13, "Moves the wireframe views down the map."},
+    {"btnRotRight", 16, 288, Arrow::TurnRight, 17, "Turns the wireframe views right."},
+    {"btnRotLeft", 112, 288, Arrow::TurnLeft, 17, "Turns the wireframe views left."},
 }};
 
 constexpr int LabelRight = 76;
@@ -159,6 +160,7 @@ void ParameterPanel::addButtons()
         button->setGeometry(place.x, place.y, ButtonSize, ButtonSize);
         button->setIcon(arrowIcon(place.arrow));
         button->setIconSize(QSize(place.glyph, place.glyph));
+        button->setToolTip(place.toolTip);
         button->setEnabled(false);
         buttons_[place.name] = button;
     }
