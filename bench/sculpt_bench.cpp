@@ -3,6 +3,7 @@
 #include "core/frame.h"
 #include "core/scripted_prompter.h"
 #include "sculpt/stroke_commands.h"
+#include "ui/app_settings.h"
 #include "ui/app_windows.h"
 #include "ui/main_window.h"
 #include "views/sculpt_canvas.h"
@@ -94,7 +95,8 @@ BENCHMARK(BM_SculptRedraw)->Unit(benchmark::kMillisecond);
 void BM_SculptStrokeEnd(benchmark::State& bench)
 {
     ScriptedPrompter prompter;
-    AppWindows windows(prompter);
+    const auto settings = AppSettings::inMemory();
+    AppWindows windows(prompter, *settings);
     TForm1& form1 = windows.form1();
     Frame frame(form1, prompter);
     form1.setText(Box::cboHeight, "5120");

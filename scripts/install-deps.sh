@@ -10,7 +10,7 @@ packages=(
   libqt6opengl6-dev libgl1-mesa-dri libglx-mesa0
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-dejavu-extra
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick openbox
   "$@"
 )
 

@@ -34,6 +34,8 @@ public:
     // The chosen file name, or nothing when the dialog was cancelled.
     virtual std::optional<std::string> chooseFile(const FileDialog& dialog) = 0;
     virtual void showError(const std::string& message) = 0;
+    // Opens a document, such as the tutorial, in the desktop's viewer for it.
+    virtual void showDocument(const std::string& path) = 0;
 };
 
 } // namespace tolvar

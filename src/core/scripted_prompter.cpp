@@ -60,4 +60,6 @@ std::optional<std::string> ScriptedPrompter::chooseFile(const FileDialog& dialog
 
 void ScriptedPrompter::showError(const std::string& message) { errors_.push_back(message); }
 
+void ScriptedPrompter::showDocument(const std::string& path) { asked_.push_back("document: " + path); }
+
 } // namespace tolvar

@@ -26,6 +26,8 @@ public:
     bool askYesNo(const std::string& title, const std::string& text) override;
     std::optional<std::string> chooseFile(const FileDialog& dialog) override;
     void showError(const std::string& message) override;
+    // Only noted, as "document: PATH" among the questions.
+    void showDocument(const std::string& path) override;
 
     // What was asked without an answer waiting, e.g. "New Map" or "dlgLoad".
     const std::optional<std::string>& unanswered() const { return unanswered_; }

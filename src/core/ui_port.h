@@ -68,6 +68,8 @@ public:
     // `title` that counts them as "<stepName> 5 of 512". It shows itself
     // only once the command has run for a second.
     virtual std::unique_ptr<Progress> startProgress(int steps, std::string_view title, std::string_view stepName) = 0;
+    // A height file was read whole or written: the recent files take it.
+    virtual void heightFileUsed(const std::string& path) = 0;
 };
 
 } // namespace tolvar

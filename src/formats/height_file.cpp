@@ -88,6 +88,7 @@ void readHeightFile(Frame& frame, const std::string& path)
         if (const std::string note = OpenGameCompanions(path, s.HeightMap, s.MapRows); !note.empty())
             frame.ui().setPointInfo(IntToStr(words) + note);
     }
+    frame.ui().heightFileUsed(path);
     frame.RefreshViews();
 }
 
@@ -141,6 +142,7 @@ void SaveHeightFile(Frame& frame)
     AppState& s = frame.state();
     WriteWholeFile(*path, EncodeHeightFile(s.HeightMap, s.MapRows, s.MapCols, *ceiling));
     s.SavedMap = s.HeightMap;
+    frame.ui().heightFileUsed(*path);
 }
 
 } // namespace tolvar

@@ -4,9 +4,9 @@
 #include "ui/about_window.h"
 #include "ui/frame_placement.h"
 #include "ui/game_terrain_window.h"
-#include "ui/settings_store.h"
 #include "ui/main_window.h"
 #include "ui/toolbox_window.h"
+#include "ui/window_places.h"
 #include "views/overhead_window.h"
 #include "views/sculpt_window.h"
 #include "views/view3d_window.h"
@@ -44,34 +44,39 @@ void connectGameTerrain(TForm1& form, TfrmGameTerrain& window, Tfrm3D& view3d)
 
 } // namespace
 
-AppWindows::AppWindows(Prompter& prompter, std::unique_ptr<SettingsStore> settings)
-    : form1_(std::make_unique<TForm1>(prompter)), frmDisplay_(std::make_unique<TfrmDisplay>(*form1_)),
+AppWindows::AppWindows(Prompter& prompter, AppSettings& settings)
+    : form1_(std::make_unique<TForm1>(prompter, settings)), frmDisplay_(std::make_unique<TfrmDisplay>(*form1_)),
       frmMapDisplay_(std::make_unique<TfrmMapDisplay>()), frmAbout_(std::make_unique<TfrmAbout>()),
       frmHistory_(std::make_unique<TfrmHistory>()), frm1st_(std::make_unique<Tfrm1st>(*form1_)),
       frmToolbox_(std::make_unique<TfrmToolbox>(*form1_)),
       frmSculpt_(std::make_unique<TfrmSculpt>([form1 = form1_.get()](const auto& command, const QString& name) {
           form1->runInFrame(command, name);
       })),
-      frm3D_(std::make_unique<Tfrm3D>(*form1_)),
-      settings_(settings ? std::move(settings) : MemorySettingsStore()),
-      frmGameTerrain_(std::make_unique<TfrmGameTerrain>(*settings_))
+      frm3D_(std::make_unique<Tfrm3D>(*form1_)), frmGameTerrain_(std::make_unique<TfrmGameTerrain>(settings)),
+      boxes_(settings), places_(std::make_unique<WindowPlaces>(settings))
 {
     // Places and sizes are the frames': a position is the frame's top-left
     // corner, a size the whole window with its frame and title bar. Only the
-    // Overhead Map's size is its client area's.
-    placeByFrame(*form1_, {1, 1, 150, 406}, Sizing::Fixed);
-    placeByFrame(*frmDisplay_, {149, 0, 875, 626}, Sizing::Resizable);
-    placeByFrame(*frmMapDisplay_, QPoint(0, 410));
+    // Overhead Map's size is its client area's. Sculpt and the 3D View open
+    // beside the always-on-top column, never under it.
+    places_->place(*form1_, {1, 1, 150, 406}, Sizing::Fixed);
+    places_->place(*frmDisplay_, {149, 0, 875, 626}, Sizing::Resizable);
+    places_->place(*frmMapDisplay_, QPoint(0, 410));
     placeByFrame(*frmAbout_, centredOnScreen({387, 540}), Sizing::Fixed);
-    placeByFrame(*frmHistory_, {289, 391, 311, 340}, Sizing::Resizable);
-    placeByFrame(*frm1st_, {151, 3, 859, 699}, Sizing::Resizable);
-    placeByFrame(*frmToolbox_, {8, 644, 1002, 87}, Sizing::Resizable);
-    placeByFrame(*frmSculpt_, {160, 0, 680, 620}, Sizing::Resizable);
-    placeByFrame(*frm3D_, {151, 3, 1024, 768}, Sizing::Resizable);
-    placeByFrame(*frmGameTerrain_, {620, 60, 400, 230}, Sizing::Resizable);
+    places_->place(*frmHistory_, {289, 391, 311, 340}, Sizing::Resizable);
+    places_->place(*frm1st_, {151, 3, 859, 699}, Sizing::Resizable);
+    places_->place(*frmToolbox_, {8, 644, 1002, 87}, Sizing::Resizable);
+    places_->place(*frmSculpt_, {AlwaysOnTopColumnRight, 0, 680, 620}, Sizing::Resizable, Area::BesideColumn);
+    places_->place(*frm3D_, {AlwaysOnTopColumnRight, 0, 1024, 768}, Sizing::Resizable, Area::BesideColumn);
+    places_->place(*frmGameTerrain_, {620, 60, 400, 230}, Sizing::Resizable);
 
     form1_->attach({frmDisplay_.get(), frmMapDisplay_.get(), frmAbout_.get(), frmHistory_.get(), frm1st_.get(),
                     frmToolbox_.get(), frmSculpt_.get(), frm3D_.get()});
+    form1_->giveMenuKeysPrecedence(*frmSculpt_);
+    form1_->giveMenuKeysPrecedence(*frm3D_);
+    boxes_.add(*frmSculpt_, {"cboBrush", "ediRadius", "ediStrength", "ediHardness", "ediTarget", "cboShading",
+                             "ediContour"});
+    boxes_.add(*frm3D_, {"ediHeightScale"});
     // A stroke shows in the 3D View as it goes, its changed rows alone.
     QObject::connect(frmSculpt_.get(), &TfrmSculpt::mapRegionChanged, frm3D_.get(),
                      [view = frm3D_.get()](int firstRow, int lastRow) { view->updateRows(firstRow, lastRow); });
@@ -79,6 +84,10 @@ AppWindows::AppWindows(Prompter& prompter, std::unique_ptr<SettingsStore> settin
     form1_->show();
 }
 
-AppWindows::~AppWindows() = default;
+AppWindows::~AppWindows()
+{
+    places_->noteShown();
+    boxes_.note();
+}
 
 } // namespace tolvar

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "ui/settings_store.h"
+#include "ui/remembered_boxes.h"
 
 #include <memory>
 
 namespace tolvar {
 
+class AppSettings;
 class Prompter;
+class WindowPlaces;
 class TForm1;
 class TfrmDisplay;
 class TfrmMapDisplay;
@@ -18,12 +20,13 @@ class TfrmSculpt;
 class Tfrm3D;
 class TfrmGameTerrain;
 
-// The eight windows of the program, created in their start-up order with
-// the main window first; only the main window is shown.
+// The windows of the program, created in their start-up order with the main
+// window first; only the main window is shown. What the user leaves in them
+// that lasts from run to run (places, the brush, the height scale) comes
+// from the settings, and goes back there when they close.
 class AppWindows {
 public:
-    // Box values are remembered in settings: the user's in the program.
-    explicit AppWindows(Prompter& prompter, std::unique_ptr<SettingsStore> settings = nullptr);
+    AppWindows(Prompter& prompter, AppSettings& settings);
     ~AppWindows();
 
     TForm1& form1() { return *form1_; }
@@ -40,8 +43,10 @@ private:
     std::unique_ptr<TfrmToolbox> frmToolbox_;
     std::unique_ptr<TfrmSculpt> frmSculpt_;
     std::unique_ptr<Tfrm3D> frm3D_;
-    std::unique_ptr<SettingsStore> settings_;
     std::unique_ptr<TfrmGameTerrain> frmGameTerrain_;
+    RememberedBoxes boxes_;
+    // Last, so that it stops following the windows before they go.
+    std::unique_ptr<WindowPlaces> places_;
 };
 
 } // namespace tolvar

@@ -13,6 +13,7 @@
 #include "ui/main_window.h"
 #include "ui/menu_tree.h"
 #include "ui/parameter_panel.h"
+#include "ui/recent_files.h"
 #include "ui/toolbox_window.h"
 #include "views/image_box.h"
 #include "views/sculpt_window.h"
@@ -27,12 +28,16 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
+#include <QMenu>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
@@ -65,6 +70,16 @@ std::optional<std::pair<std::string, std::vector<int>>> windowAndNumbers(const s
     if (static_cast<int>(numbers.size()) != count)
         return std::nullopt;
     return std::pair{value.substr(0, colon), numbers};
+}
+
+// What a key types: its character, when no Ctrl, Alt or Meta is held.
+QString typedText(QKeyCombination keys)
+{
+    const int key = keys.key();
+    if (key < 0x20 || key > 0x7e || keys.keyboardModifiers() & ~Qt::ShiftModifier)
+        return {};
+    const QChar typed(key);
+    return keys.keyboardModifiers() & Qt::ShiftModifier ? typed : typed.toLower();
 }
 
 std::string stateWords(bool enabled, bool checked, bool visible)
@@ -137,6 +152,10 @@ std::vector<BatchDriver::Step> BatchDriver::parse(const std::vector<std::string>
             autosaveSeconds_ = *seconds;
             continue;
         }
+        if (!optionsDone && argument == SettingsOption) {
+            optionValue(arguments, at);
+            continue;
+        }
         if (!optionsDone && argument == OnScreenOption)
             continue;
         optionsDone = true;
@@ -149,6 +168,17 @@ std::vector<BatchDriver::Step> BatchDriver::parse(const std::vector<std::string>
             steps.push_back({argument.substr(0, equals), argument.substr(equals + 1)});
     }
     return steps;
+}
+
+std::optional<std::string> BatchDriver::settingsFolder(const std::vector<std::string>& arguments)
+{
+    for (std::size_t at = 0; at + 1 < arguments.size() && arguments[at].starts_with("--"); ++at) {
+        if (arguments[at] == SettingsOption)
+            return arguments[at + 1];
+        if (arguments[at] == "--recovery-dir" || arguments[at] == "--autosave-seconds")
+            ++at; // its value
+    }
+    return std::nullopt;
 }
 
 std::string BatchDriver::optionValue(const std::vector<std::string>& arguments, std::size_t& at) const
@@ -284,6 +314,12 @@ void BatchDriver::print(const std::string& name)
     }
     if (const auto box = boxNamed(name))
         shown = windows_.form1().text(*box);
+    else if (auto* edit = qobject_cast<QLineEdit*>(target))
+        shown = edit->text().toStdString();
+    else if (auto* list = qobject_cast<QComboBox*>(target))
+        shown = list->currentText().toStdString();
+    else if (auto* spin = qobject_cast<QSpinBox*>(target))
+        shown = QString::number(spin->value()).toStdString();
     else if (auto* label = qobject_cast<QLabel*>(target))
         shown = label->text().toStdString();
     else if (auto* action = qobject_cast<QAction*>(target))
@@ -302,6 +338,26 @@ void BatchDriver::print(const std::string& name)
         for (const auto& [item, button] : windows_.toolbox().buttons())
             out_ << name << '.' << item.toStdString() << '='
                  << stateWords(button->isEnabled(), button->isChecked(), button->isVisible()) << std::endl;
+    if (name == "OpenRecent1")
+        printRecentFiles();
+}
+
+// As the submenu shows them when it opens: the files gone since are greyed.
+void BatchDriver::printRecentFiles()
+{
+    windows_.form1().recentFiles().refresh();
+    int number = 0;
+    for (const QAction* entry : windows_.form1().item("OpenRecent1")->menu()->actions())
+        if (entry->isVisible())
+            out_ << "OpenRecent1." << ++number << '=' << entry->data().toString().toStdString()
+                 << (itemEnabled(entry) ? "" : " (missing)") << std::endl;
+}
+
+void BatchDriver::printFrame(const std::string& name)
+{
+    const QRect frame = qobject_cast<QWidget*>(named(name))->frameGeometry();
+    out_ << name << ".frame=" << frame.x() << ',' << frame.y() << ' ' << frame.width() << 'x' << frame.height()
+         << std::endl;
 }
 
 void BatchDriver::printRows(const std::string& name, const QAbstractItemView& list)
@@ -452,6 +508,43 @@ void BatchDriver::turnWheel(const std::string& value)
     QApplication::sendEvent(view, &event);
 }
 
+// "WINDOW:KEYS": a window and one key with its modifiers, "Ctrl+Shift+Z".
+std::optional<std::pair<QWidget*, QKeyCombination>> BatchDriver::keyStep(const std::string& target) const
+{
+    const auto colon = target.find(':');
+    if (colon == std::string::npos)
+        return std::nullopt;
+    auto* window = qobject_cast<QWidget*>(named(target.substr(0, colon)));
+    const QKeySequence keys = QKeySequence::fromString(qs(target.substr(colon + 1)), QKeySequence::PortableText);
+    if (!window || !window->isWindow() || keys.count() != 1 || keys[0].key() == Qt::Key_unknown)
+        return std::nullopt;
+    return std::pair{window, keys[0]};
+}
+
+// The window is made active and the key goes to its focus, through the
+// application as a key from the keyboard does, so that the menu's keys and
+// the window's own are found as they are for a user.
+void BatchDriver::pressKey(const std::string& target)
+{
+    const auto [window, keys] = *keyStep(target);
+    requireShown(window, target);
+    window->activateWindow();
+    QElapsedTimer clock;
+    clock.start();
+    while (QApplication::activeWindow() != window && clock.elapsed() < 2000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    if (QApplication::activeWindow() != window)
+        throw UsageError{"the window of " + target + " did not become active"};
+    QWidget* focus = QApplication::focusWidget() && QApplication::focusWidget()->window() == window
+                         ? QApplication::focusWidget()
+                         : window;
+    const QString text = typedText(keys);
+    QKeyEvent press(QEvent::KeyPress, keys.key(), keys.keyboardModifiers(), text);
+    QApplication::sendEvent(focus, &press);
+    QKeyEvent release(QEvent::KeyRelease, keys.key(), keys.keyboardModifiers(), text);
+    QApplication::sendEvent(focus, &release);
+}
+
 void BatchDriver::requireShown(const QWidget* widget, const std::string& name) const
 {
     if (!widget->isVisible())
@@ -492,7 +585,8 @@ ViewForm* BatchDriver::shotWindow(const std::string& target) const
 QWidget* BatchDriver::otherBox(const std::string& name) const
 {
     QObject* target = named(name);
-    const bool box = qobject_cast<QLineEdit*>(target) || qobject_cast<QComboBox*>(target);
+    const bool box =
+        qobject_cast<QLineEdit*>(target) || qobject_cast<QComboBox*>(target) || qobject_cast<QSpinBox*>(target);
     return box ? static_cast<QWidget*>(target) : nullptr;
 }
 
@@ -510,6 +604,13 @@ void BatchDriver::typeIntoOther(const std::string& name, const std::string& text
         if (index < 0)
             throw UsageError{"the box " + name + " has no item '" + text + "'"};
         list->setCurrentIndex(index);
+    } else if (auto* spin = qobject_cast<QSpinBox*>(box)) {
+        bool ok = false;
+        const int value = qs(text).toInt(&ok);
+        if (!ok || value < spin->minimum() || value > spin->maximum())
+            throw UsageError{"the box " + name + " takes " + std::to_string(spin->minimum()) + " to " +
+                             std::to_string(spin->maximum()) + ", not '" + text + "'"};
+        spin->setValue(value);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeyCombination>
 #include <QPoint>
 #include <functional>
 #include <iosfwd>
@@ -37,6 +38,10 @@ public:
     // Shows the windows on the display rather than offscreen; read before
     // the application starts.
     static constexpr const char* OnScreenOption = "--on-screen";
+    // The folder of --settings-dir, read before the windows open; without
+    // it the run neither reads nor writes any settings.
+    static constexpr const char* SettingsOption = "--settings-dir";
+    static std::optional<std::string> settingsFolder(const std::vector<std::string>& arguments);
 
 private:
     struct Step {
@@ -76,6 +81,8 @@ private:
     void withCancel(const std::function<void()>& click);
     bool pressProgressCancel() const;
     void print(const std::string& name);
+    void printRecentFiles();
+    void printFrame(const std::string& name);
     void printRows(const std::string& name, const QAbstractItemView& list);
     void writeGrid(const std::string& path);
     void readHistory(const std::string& path);
@@ -90,6 +97,8 @@ private:
     void dragTerrain(const std::string& value, Qt::MouseButton button);
     void turnWheel(const std::string& value);
     void requireShown(const QWidget* widget, const std::string& name) const;
+    std::optional<std::pair<QWidget*, QKeyCombination>> keyStep(const std::string& target) const;
+    void pressKey(const std::string& target);
     void typeIntoOther(const std::string& name, const std::string& text);
     QWidget* otherBox(const std::string& name) const;
     static std::optional<std::string> sculptArgument(const std::string& target);

@@ -1,4 +1,5 @@
 #include "core/scripted_prompter.h"
+#include "ui/app_settings.h"
 #include "ui/app_windows.h"
 #include "ui/batch_driver.h"
 #include "ui/style.h"
@@ -55,7 +56,10 @@ int main(int argc, char** argv)
     QDir::setCurrent(startFolder);
     tolvar::applyStyle(app);
     tolvar::ScriptedPrompter prompter;
-    tolvar::AppWindows windows(prompter);
+    const auto folder = tolvar::BatchDriver::settingsFolder(arguments);
+    const auto settings = folder ? tolvar::AppSettings::inFolder(QString::fromStdString(*folder))
+                                 : tolvar::AppSettings::inMemory();
+    tolvar::AppWindows windows(prompter, *settings);
     tolvar::BatchDriver driver(windows, prompter, std::cout, std::cerr);
     return driver.run(arguments);
 }

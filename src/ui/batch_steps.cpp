@@ -8,6 +8,7 @@
 #include "views/sculpt_window.h"
 
 #include <QString>
+#include <QWidget>
 #include <map>
 
 namespace tolvar {
@@ -58,13 +59,20 @@ const std::vector<BatchDriver::StepKind>& BatchDriver::stepKinds()
          [](const Driver&, Value word) { return answerWords.contains(word); },
          [](Driver& d, Value word) { d.prompter_.queueAnswer(answerWords.at(word)); }},
         {"print=NAME",
-         "print a box's or label's text, or the state of an item, button or window\n"
-         "(print=frmToolbox adds a line for each of its buttons,\n"
+         "print a box's or label's text (a spin box's number), or the state of an item,\n"
+         "button or window (print=frmToolbox adds a line for each of its buttons,\n"
          "print=frm3D a line with the camera's azimuth, elevation and distance,\n"
          "print=lstStates a lstStates.row= line for each row of History States,\n"
-         "print=frmGameTerrain a line for each of its boxes)",
+         "print=frmGameTerrain a line for each of its boxes,\n"
+         "print=OpenRecent1 one for each recent file, newest first)",
          [](const Driver& d, Value name) { return d.named(name) != nullptr; },
          [](Driver& d, Value name) { d.print(name); }},
+        {"frame=NAME", "print where the window NAME stands, frame and title bar included:\nNAME.frame=X,Y WxH",
+         [](const Driver& d, Value name) {
+             const auto* window = qobject_cast<const QWidget*>(d.named(name));
+             return window && window->isWindow();
+         },
+         [](Driver& d, Value name) { d.printFrame(name); }},
         {"tool=NAME", "click the Toolbox button of the menu item or button NAME (tool=Smooth1)",
          [](const Driver& d, Value name) {
              return d.windows_.toolbox().button(QString::fromStdString(name)) != nullptr;
@@ -105,6 +113,11 @@ const std::vector<BatchDriver::StepKind>& BatchDriver::stepKinds()
          "drag the 3D View DX, DY pixels with the right button (slides the map\n"
          "with the pointer); needs --on-screen, as orbit= does",
          terrainDrag, [](Driver& d, Value target) { d.dragTerrain(target, Qt::RightButton); }},
+        {"key=WINDOW:KEYS",
+         "press KEYS in the shown window WINDOW, made active (key=frmSculpt:Ctrl+Z,\n"
+         "key=frmSculpt:]): the menu's keys and the window's own work as for a user",
+         [](const Driver& d, Value target) { return d.keyStep(target).has_value(); },
+         [](Driver& d, Value target) { d.pressKey(target); }},
         {"dblclick=frmDisplay", "double-click the wireframe display (saves WireFram.bmp)",
          [](const Driver& d, Value name) { return d.imageOf(name) != nullptr; },
          [](Driver& d, Value name) { d.doubleClick(name); }},
@@ -131,7 +144,7 @@ const BatchDriver::StepKind* BatchDriver::stepKind(const std::string& name)
 std::string BatchDriver::helpText()
 {
     std::string text = "usage: tolvar-batch [--keep-going] [--on-screen] [--recovery-dir DIR [--autosave-seconds N]] "
-                       "[--help] STEP...\n"
+                       "[--settings-dir DIR] [--help] STEP...\n"
                        "Runs Tolvar's main window headless, one step after another:\n" +
                        helpLines("NAME=TEXT", "type TEXT into the box NAME (cboHeight, ediIterations, ...)") +
                        helpLines("NAME", "click the menu item or button NAME (Run1, SetRandSeed1, btnUp, ...)");
@@ -143,7 +156,10 @@ std::string BatchDriver::helpText()
                   "manager) instead of the fixed 1280 x 1024 offscreen screen.\n"
                   "With --recovery-dir the run keeps a recovery copy of an unsaved map in DIR every N seconds\n"
                   "(60), and first offers a copy that a run which ended without saving left there; answer=\n"
-                  "steps in front of all others answer that question.\n";
+                  "steps in front of all others answer that question.\n"
+                  "With --settings-dir the run reads and keeps what Tolvar remembers between runs (the recent\n"
+                  "files, the brush, the height scale, the window places) in DIR; without it every run starts\n"
+                  "as a first run of Tolvar does and remembers nothing.\n";
 }
 
 } // namespace tolvar

@@ -1,7 +1,7 @@
 #include "ui/game_terrain_window.h"
 
 #include "effects/game_terrain_options.h"
-#include "ui/settings_store.h"
+#include "ui/app_settings.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -17,7 +17,7 @@ QString key(std::string_view name) { return "GameTerrain/" + qs(name); }
 
 } // namespace
 
-TfrmGameTerrain::TfrmGameTerrain(SettingsStore& settings, QWidget* parent)
+TfrmGameTerrain::TfrmGameTerrain(AppSettings& settings, QWidget* parent)
     : QWidget(parent, Qt::Window), settings_(settings), repaint_(new QCheckBox("Repaint materials", this))
 {
     setObjectName("frmGameTerrain");
@@ -27,7 +27,7 @@ TfrmGameTerrain::TfrmGameTerrain(SettingsStore& settings, QWidget* parent)
     const GameTerrainBoxes defaults;
     for (const GameTerrainBox& box : GameTerrainTextBoxes) {
         std::string& text = boxes.*box.text;
-        auto* edit = new QLineEdit(settings_.value(key(box.name), qs(defaults.*box.text)), this);
+        auto* edit = new QLineEdit(settings_.value(key(box.name), qs(defaults.*box.text)).toString(), this);
         edit->setObjectName(qs(box.name));
         text = edit->text().toStdString();
         connect(edit, &QLineEdit::textChanged, this, [this, name = box.name, &text](const QString& typed) {
@@ -40,11 +40,11 @@ TfrmGameTerrain::TfrmGameTerrain(SettingsStore& settings, QWidget* parent)
     }
     repaint_->setObjectName("chkRepaintMaterials");
     repaint_->setToolTip("Paint NAME.mat again even when one of the right size is there");
-    boxes.chkRepaintMaterials = settings_.value(key("chkRepaintMaterials"), "0") == "1";
+    boxes.chkRepaintMaterials = settings_.value(key("chkRepaintMaterials"), false).toBool();
     repaint_->setChecked(boxes.chkRepaintMaterials);
     connect(repaint_, &QCheckBox::toggled, this, [this](bool on) {
         gameTerrainBoxes().chkRepaintMaterials = on;
-        settings_.setValue(key("chkRepaintMaterials"), on ? "1" : "0");
+        settings_.setValue(key("chkRepaintMaterials"), on);
     });
     form->addRow(repaint_);
 }

@@ -10,7 +10,7 @@ class QLineEdit;
 
 namespace tolvar {
 
-class SettingsStore;
+class AppSettings;
 
 // "Game Terrain": the sun and the material painting that Save Game Terrain
 // and the 3D View's game layers use. What is typed goes straight into the
@@ -19,7 +19,7 @@ class TfrmGameTerrain : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TfrmGameTerrain(SettingsStore& settings, QWidget* parent = nullptr);
+    explicit TfrmGameTerrain(AppSettings& settings, QWidget* parent = nullptr);
 
     // "ediSunAzimuth" and its text, ..., "chkRepaintMaterials" and its state.
     std::vector<std::pair<std::string, std::string>> boxTexts() const;
@@ -32,7 +32,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    SettingsStore& settings_;
+    AppSettings& settings_;
     std::vector<QLineEdit*> edits_;
     QCheckBox* repaint_;
 };

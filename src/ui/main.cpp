@@ -1,8 +1,8 @@
+#include "ui/app_settings.h"
 #include "ui/app_windows.h"
 #include "ui/crash_recovery.h"
 #include "ui/main_window.h"
 #include "ui/qt_prompter.h"
-#include "ui/settings_store.h"
 #include "ui/style.h"
 
 #include <QApplication>
@@ -20,6 +20,7 @@ struct Options {
     QString recoveryDir;
     int autosaveSeconds = tolvar::CrashRecovery::DefaultSeconds;
     QString mapFile;
+    bool resetSettings = false;
 };
 
 Options endWith(int status, const QString& text)
@@ -43,7 +44,10 @@ Options parseOptions(int argc, char** argv)
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption dirOption("recovery-dir", "Keep recovery copies in <dir>.", "dir");
     const QCommandLineOption secondsOption("autosave-seconds", "Write a recovery copy every <n> seconds (60).", "n");
-    parser.addOptions({dirOption, secondsOption});
+    const QCommandLineOption resetOption("reset-settings",
+                                         "Forget the recent files, the brush, the height scale and the window "
+                                         "places, and start as on a first run.");
+    parser.addOptions({dirOption, secondsOption, resetOption});
     parser.addPositionalArgument("map", "A height file (.hgt) to open.", "[map]");
     if (!parser.parse(arguments))
         return endWith(1, "tolvar: " + parser.errorText() + "\n");
@@ -64,6 +68,7 @@ Options parseOptions(int argc, char** argv)
     }
     if (!parser.positionalArguments().isEmpty())
         options.mapFile = parser.positionalArguments().first();
+    options.resetSettings = parser.isSet(resetOption);
     return options;
 }
 
@@ -79,7 +84,10 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     tolvar::applyStyle(app);
     tolvar::QtPrompter prompter;
-    tolvar::AppWindows windows(prompter, tolvar::UserSettingsStore());
+    const auto settings = tolvar::AppSettings::forUser();
+    if (options.resetSettings)
+        settings->clear();
+    tolvar::AppWindows windows(prompter, *settings);
     prompter.setParent(&windows.form1());
     QObject::connect(&windows.form1(), &tolvar::TForm1::closed, &app, &QApplication::quit);
     tolvar::CrashRecovery recovery(windows.form1(), prompter, options.recoveryDir, options.autosaveSeconds);

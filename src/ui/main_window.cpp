@@ -14,6 +14,8 @@
 #include "ui/menu_keys_first.h"
 #include "ui/menu_tree.h"
 #include "ui/parameter_panel.h"
+#include "ui/recent_files.h"
+#include "ui/tutorial.h"
 #include "ui/toolbox_window.h"
 #include "ui/wrapping_menu_bar.h"
 #include "views/overhead_window.h"
@@ -26,7 +28,9 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QSpinBox>
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QMenu>
@@ -117,7 +121,7 @@ QString TForm1::stateName(const QAction* action) const
     return name;
 }
 
-TForm1::TForm1(Prompter& prompter)
+TForm1::TForm1(Prompter& prompter, AppSettings& settings)
     : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint), prompter_(prompter), frame_(*this, prompter),
       panel_(new ParameterPanel(this)), menuBar_(new WrappingMenuBar(buildMenus(mainMenuTree(), this), this)),
       states_(frame_.state(), [this] { showStep(); })
@@ -134,8 +138,9 @@ TForm1::TForm1(Prompter& prompter)
     frame_.state().params.Replaying = false;
 
     collectActions();
-    giveMenuKeysPrecedence();
+    giveMenuKeysPrecedence(*this);
     connectMenuItems();
+    connectRecentFiles(settings);
     connectViewCommands();
     connectStepItems();
 }
@@ -155,15 +160,16 @@ void TForm1::collectActions()
             actions_.insert(action->objectName(), action);
 }
 
-void TForm1::giveMenuKeysPrecedence()
+void TForm1::giveMenuKeysPrecedence(QWidget& window)
 {
     QList<QKeySequence> keys;
     for (const QAction* action : std::as_const(actions_))
         if (!action->shortcut().isEmpty())
             keys << action->shortcut();
-    auto* filter = new MenuKeysFirst(keys, this);
-    for (const BoxInfo& info : Boxes)
-        panel_->box(info.box)->installEventFilter(filter);
+    auto* filter = new MenuKeysFirst(keys, &window);
+    for (QWidget* box : window.findChildren<QWidget*>())
+        if (qobject_cast<QLineEdit*>(box) || qobject_cast<QComboBox*>(box) || qobject_cast<QAbstractSpinBox*>(box))
+            box->installEventFilter(filter);
 }
 
 void TForm1::connectMenuItems()
@@ -175,6 +181,7 @@ void TForm1::connectMenuItems()
     connectItem("Exit1", [this] { close(); });
     connectItem("Toolbox1", [this] { toggleWindow("Toolbox1", windows_.toolbox); });
     connectItem("About1", [this] { About1Click(); });
+    connectItem("Tutorial1", [this] { Tutorial1Click(); });
     connectItem("History1", [this] { toggleWindow("History1", windows_.history); });
 }
 
@@ -188,6 +195,17 @@ void TForm1::connectItem(const char* name, const std::function<void()>& handler)
             action->setChecked(!action->isChecked());
         guarded(handler, stateName(action));
     });
+}
+
+void TForm1::connectRecentFiles(AppSettings& settings)
+{
+    std::vector<QAction*> entries;
+    for (QAction* entry : requireItem("OpenRecent1")->menu()->actions()) {
+        entries.push_back(entry);
+        connectItem(entry->objectName().toUtf8().constData(),
+                    [this, entry] { OpenHeightFileNamed(frame_, entry->data().toString().toStdString()); });
+    }
+    recentFiles_ = new RecentFiles(settings, *requireItem("OpenRecent1")->menu(), std::move(entries));
 }
 
 void TForm1::connectStepItems()
@@ -445,6 +463,11 @@ std::unique_ptr<Progress> TForm1::startProgress(int steps, std::string_view titl
     return std::make_unique<CommandProgress>(this, steps, title, stepName, inLongRun_);
 }
 
+void TForm1::heightFileUsed(const std::string& path)
+{
+    recentFiles_->add(QString::fromStdString(path));
+}
+
 void TForm1::closeEvent(QCloseEvent* event)
 {
     // A long run is still writing the map; its Cancel comes first.
@@ -490,6 +513,11 @@ void TForm1::About1Click()
     windows_.about->show();
     windows_.about->raise();
     windows_.about->activateWindow();
+}
+
+void TForm1::Tutorial1Click()
+{
+    prompter_.showDocument(TutorialPath(QCoreApplication::applicationDirPath()));
 }
 
 void TForm1::Save3DPicture()

@@ -14,7 +14,9 @@ class QAbstractButton;
 
 namespace tolvar {
 
+class AppSettings;
 class ParameterPanel;
+class RecentFiles;
 class TfrmDisplay;
 class TfrmMapDisplay;
 class TfrmHistory;
@@ -42,17 +44,21 @@ class TForm1 : public QWidget, public UiPort {
     Q_OBJECT
 
 public:
-    explicit TForm1(Prompter& prompter);
+    TForm1(Prompter& prompter, AppSettings& settings);
     ~TForm1() override;
 
     // Called once the other windows exist, before the first command.
     void attach(const ViewWindows& windows);
+    // The menu's keys reach the window even with the focus in one of its
+    // boxes, as they do in the main window's.
+    void giveMenuKeysPrecedence(QWidget& window);
 
     QAction* item(const QString& name) const { return actions_.value(name); }
     // True when the item and every menu above it are enabled.
     bool reachable(const QString& name) const;
     const QHash<QString, QAction*>& items() const { return actions_; }
     const ParameterPanel& panel() const { return *panel_; }
+    RecentFiles& recentFiles() { return *recentFiles_; }
     // Runs a command from another window in the frame of the menu commands.
     // A map it changed becomes the state name; an empty name makes none, for
     // the start of an operation that a later command ends (a stroke's press).
@@ -89,6 +95,7 @@ public:
     bool isBoxEnabled(Box box) const override;
     bool isEnabled(std::string_view control) const override;
     std::unique_ptr<Progress> startProgress(int steps, std::string_view title, std::string_view stepName) override;
+    void heightFileUsed(const std::string& path) override;
 
 signals:
     // The main window was closed: the program ends.
@@ -101,9 +108,8 @@ protected:
 
 private:
     void collectActions();
-    // Ctrl+Z and Ctrl+S run their items even when the focus is in a box.
-    void giveMenuKeysPrecedence();
     void connectMenuItems();
+    void connectRecentFiles(AppSettings& settings);
     void connectItem(const char* name, const std::function<void()>& handler);
     void connectViewCommands();
     void connectWindows();
@@ -121,6 +127,7 @@ private:
     bool mayClose();
 
     void About1Click();
+    void Tutorial1Click();
     void Save3DPicture();
 
     Prompter& prompter_;
@@ -131,6 +138,7 @@ private:
     ViewWindows windows_{};
     MapStates states_;
     QWidget* statesWindow_ = nullptr;
+    RecentFiles* recentFiles_ = nullptr;
     int commandDepth_ = 0;
     // The command running wrote the point label.
     bool pointInfoWritten_ = false;

@@ -2,6 +2,8 @@
 
 #include <QKeySequence>
 #include <QMenu>
+#include <stdexcept>
+#include <string>
 
 namespace tolvar {
 namespace {
@@ -14,11 +16,22 @@ constexpr int Ticked = E::Checked;
 
 const E Separator{"-"};
 
+// Filled in as files are opened and saved; hidden while empty.
+std::vector<E> recentFileEntries()
+{
+    std::vector<E> entries;
+    for (const char* name : {"OpenRecentFile1", "OpenRecentFile2", "OpenRecentFile3", "OpenRecentFile4",
+                             "OpenRecentFile5", "OpenRecentFile6", "OpenRecentFile7", "OpenRecentFile8"})
+        entries.push_back({"", name, Off | Hide});
+    return entries;
+}
+
 std::vector<E> fileMenu()
 {
     return {
         {"&New", "New1"},
         {"&Open", "Open1"},
+        {"Open &Recent", "OpenRecent1", Off, recentFileEntries()},
         {"&Save", "Save1", Off},
         {"Save Game &Terrain...", "SaveTerrain1", Off},
         Separator,
@@ -26,17 +39,14 @@ std::vector<E> fileMenu()
         {"Binary File",
          "BinaryFile1",
          0,
-         "",
          {{"Open Binary File", "OpenBinaryFile1"}, {"Save Binary File", "SaveBinaryFile1", Off}}},
         {"Bitmap",
          "Bitmap1",
          0,
-         "",
          {
              {"O&pen Bitmap",
               "OpenBitmap2",
               0,
-              "",
               {
                   {"&Averaged", "OpenBitmapAveraged1"},
                   {"&Divided", "OpenBitmapDivided1"},
@@ -48,9 +58,8 @@ std::vector<E> fileMenu()
         {"DEM File",
          "DEMFile1",
          0,
-         "",
          {{"Open &USGS DEM File", "OpenDEMFile1"}, {"Open &Vistapro DEM File", "SaveDEMFile1"}}},
-        {"TXT File", "TXTFile1", 0, "", {{"Open TXT File", "OpenTXTFile1"}, {"Save TXT File", "SaveTXTFile1", Off}}},
+        {"TXT File", "TXTFile1", 0, {{"Open TXT File", "OpenTXTFile1"}, {"Save TXT File", "SaveTXTFile1", Off}}},
         Separator,
         {"E&xit", "Exit1"},
     };
@@ -59,9 +68,9 @@ std::vector<E> fileMenu()
 std::vector<E> editMenu()
 {
     return {
-        {"&Undo", "UndoZ1", Off, "Ctrl+Z"},
-        {"Step &Backward", "StepBack1", Off, "Ctrl+Alt+Z"},
-        {"Step &Forward", "StepForward1", Off, "Ctrl+Shift+Z"},
+        {"&Undo", "UndoZ1", Off},
+        {"Step &Backward", "StepBack1", Off},
+        {"Step &Forward", "StepForward1", Off},
         {"History States", "HistoryStates1"},
         Separator,
         {"&Copy", "Store1", Off},
@@ -70,7 +79,6 @@ std::vector<E> editMenu()
         {"&Combine",
          "Combine1",
          Off,
-         "",
          {
              {"&Add", "Add1"},
              {"Blend A&ve", "Merge1"},
@@ -88,7 +96,6 @@ std::vector<E> fractalMenu()
         {"&Type",
          "Type1",
          0,
-         "",
          {
              {"&Circle", "Circle1", Tick},
              {"&Diamond-Square", "Mountains1", Tick},
@@ -111,14 +118,13 @@ std::vector<E> viewMenu()
         {"&Plan", "Plan1", Ticked},
         {"&Wireframe (BitMap)", "Wireframe2", Tick},
         {"Wireframe (Win&G)", "WinG1", Ticked},
-        {"&Sculpt", "Sculpt1", Tick, "Ctrl+B"},
-        {"&3D View", "View3D1", Tick, "Ctrl+3"},
+        {"&Sculpt", "Sculpt1", Tick},
+        {"&3D View", "View3D1", Tick},
         {"Game &Terrain", "GameTerrain1", Tick},
         Separator,
         {"Wireframe &Options",
          "WFOptions1",
          0,
-         "",
          {
              {"&1280x1280", "N1280", Ticked},
              {"&640x640", "N640", Tick},
@@ -138,36 +144,32 @@ std::vector<E> viewMenu()
 std::vector<E> specialMenu()
 {
     return {
-        {"&Adjust Height", "IncreaseHeight1", 0, "", {{"&Decrease", "Reduce1"}, {"&Increase", "Increase1"}}},
-        {"&Boundary", "Boundary1", 0, "", {{"Bevel", "Blend1"}, {"&Dome", "Dome1"}, {"&Wall", "Wall1"}}},
+        {"&Adjust Height", "IncreaseHeight1", 0, {{"&Decrease", "Reduce1"}, {"&Increase", "Increase1"}}},
+        {"&Boundary", "Boundary1", 0, {{"Bevel", "Blend1"}, {"&Dome", "Dome1"}, {"&Wall", "Wall1"}}},
         {"&Invert", "Invert1"},
         {"Add &Noise", "AddNoise1"},
         {"&Reflect",
          "Reflect1",
          0,
-         "",
          {
              {"&Bottom To Top", "BottomToTop1"},
              {"&Top To Bottom", "TopToBottom1"},
              {"&Left To Right", "LeftToRight1"},
              {"&Right To Left", "RightToLeft1"},
          }},
-        {"R&otate", "Rotate1", 0, "", {{"&Left", "RotLeft1"}, {"&Right", "RotRight1"}}},
+        {"R&otate", "Rotate1", 0, {{"&Left", "RotLeft1"}, {"&Right", "RotRight1"}}},
         {"Shift",
          "Shift1",
          Hide,
-         "",
          {{"&Left", "Left1"}, {"&Right", "Right1"}, {"&Up", "Up1"}, {"&Down", "Down1"}}},
         {"&Tile",
          "Tile1",
          0,
-         "",
          {
              {"&Rotate", "Rotate2"},
              {"&Reflect",
               "Reflect2",
               0,
-              "",
               {
                   {"&Bottom To Top", "BottomToTop2"},
                   {"&Top To Bottom", "TopToBottom2"},
@@ -182,28 +184,25 @@ std::vector<E> specialMenu()
 std::vector<E> effectsMenu()
 {
     return {
-        {"&Smooth", "Smooth1", 0, "Ctrl+S"},
+        {"&Smooth", "Smooth1"},
         Separator,
         {"&Erosion",
          "Erosion1",
          0,
-         "",
          {{"&Rain/Rivers", "RainRivers1"}, {"&Thermal", "Thermal1"}, {"&Wind", "Wind1"}}},
         {"Meteors",
          "Meteors1",
          0,
-         "",
          {
              {"&Angled", "Angled1"},
              {"&Contour", "Meteor1"},
              {"&Level", "LevelMeteor1"},
              {"&Ridged", "MeteorExplosive1"},
          }},
-        {"&Special", "Special1", 0, "", specialMenu()},
+        {"&Special", "Special1", 0, specialMenu()},
         {"&Volcanic",
          "Quake1",
          0,
-         "",
          {
              {"Canyon", "Canyon1"},
              {"Eart&hquake (Height)", "Earthquake1"},
@@ -214,7 +213,6 @@ std::vector<E> effectsMenu()
         {"&Water",
          "Water1",
          0,
-         "",
          {
              {"&Flood", "Flood1"},
              {"&Lower", "Lower1"},
@@ -267,7 +265,6 @@ void addEntries(QMenu* menu, const std::vector<E>& entries)
         } else {
             QAction* action = menu->addAction(QString::fromUtf8(entry.caption));
             action->setObjectName(entry.name);
-            action->setShortcut(QKeySequence(entry.shortcut));
             applyFlags(action, entry.flags);
         }
     }
@@ -288,15 +285,34 @@ bool itemEnabled(const QAction* action) { return action->property("designEnabled
 const std::vector<MenuEntry>& mainMenuTree()
 {
     static const std::vector<E> tree{
-        {"File", "File1", 0, "", fileMenu()},
-        {"&Edit", "Edit1", 0, "", editMenu()},
-        {"F&ractal", "Fractal1", 0, "", fractalMenu()},
-        {"&View", "View1", Off, "", viewMenu()},
-        {"Effec&ts", "Effects1", 0, "", effectsMenu()},
-        {"&Help", "Help1", 0, "", {{"&About", "About1"}}},
-        {"Session", "Session1", 0, "", sessionMenu()},
+        {"File", "File1", 0, fileMenu()},
+        {"&Edit", "Edit1", 0, editMenu()},
+        {"F&ractal", "Fractal1", 0, fractalMenu()},
+        {"&View", "View1", Off, viewMenu()},
+        {"Effec&ts", "Effects1", 0, effectsMenu()},
+        {"&Help", "Help1", 0, {{"&Tutorial", "Tutorial1"}, {"&About", "About1"}}},
+        {"Session", "Session1", 0, sessionMenu()},
     };
     return tree;
+}
+
+const std::vector<MenuKey>& menuKeys()
+{
+    // Ctrl+Z and Ctrl+S are the design's; the others are the keys users of
+    // map editors expect. A new key is a new row.
+    static const std::vector<MenuKey> keys{
+        {"New1", "Ctrl+N"},
+        {"Open1", "Ctrl+O"},
+        {"SaveTerrain1", "Ctrl+Shift+S"},
+        {"UndoZ1", "Ctrl+Z"},
+        {"StepBack1", "Ctrl+Alt+Z"},
+        {"StepForward1", "Ctrl+Shift+Z"},
+        {"Sculpt1", "Ctrl+B"},
+        {"View3D1", "Ctrl+3"},
+        {"Smooth1", "Ctrl+S"},
+        {"Tutorial1", "F1"},
+    };
+    return keys;
 }
 
 std::vector<QMenu*> buildMenus(const std::vector<MenuEntry>& tree, QWidget* parent)
@@ -304,6 +320,13 @@ std::vector<QMenu*> buildMenus(const std::vector<MenuEntry>& tree, QWidget* pare
     std::vector<QMenu*> menus;
     for (const E& entry : tree)
         menus.push_back(buildMenu(entry, parent));
+    for (const MenuKey& key : menuKeys()) {
+        auto* action = parent->findChild<QAction*>(key.item);
+        if (!action)
+            throw std::logic_error(std::string("a key for no menu item: ") + key.item);
+        action->setShortcut(QKeySequence(key.keys));
+        action->setShortcutContext(Qt::ApplicationShortcut);
+    }
     return menus;
 }
 

@@ -22,7 +22,12 @@ struct BoxRow {
 const std::array<BoxRow, 10>& boxRows()
 {
     static const std::array<BoxRow, 10> rows{{
-        {Box::cboHeight, "Height / Width", "", {"1280", "2560", "3840", "5120"}},
+        {Box::cboHeight,
+         "Height / Width",
+         "",
+         {"1280", "2560", "3840", "5120"},
+         "The map's size: a tenth of it in cells each way (1280 is 128 x 128); locked from the first operation "
+         "until New."},
         {Box::ediIterations,
          "Bail Out Value",
          "",
@@ -34,7 +39,9 @@ const std::array<BoxRow, 10>& boxRows()
          "Spread",
          "Magnification",
          {"0.0001", "0.001", "0.01", "0.025", "0.05", "0.075", "0.1", "0.15", "0.2", "0.25", "0.3", "0.4", "0.5", "1",
-          "2", "3", "4", "5"}},
+          "2", "3", "4", "5"},
+         "The width of the window on the fractal plane that Mandelbrot, MandelHigh, JuliaBrot and Julia "
+         "draw."},
         {Box::cboSteep,
          "Steepness",
          "Steepness",
@@ -43,12 +50,32 @@ const std::array<BoxRow, 10>& boxRows()
          "the talus of Effects > Erosion > Thermal, in height units per cell (0 or more);\n"
          "the strength of Effects > Erosion > Rain/Rivers (1 to 100);\n"
          "the cells Effects > Volcanic > EarthQuake (Shear) slides one side of its fault by"},
-        {Box::ediReal, "Real Part", "", {}},
-        {Box::ediImaginary, "Imaginary Part", "", {}},
-        {Box::cboDistort, "Distortion", "", {".75", "1.0", "1.25", "1.5", "1.75", "2.0"}},
-        {Box::ediRandSeed, "Random Seed", "", {}},
-        {Box::ediSeaLevel, "Sea Level", "", {}},
-        {Box::ediShift, "Shift", "", {}},
+        {Box::ediReal, "Real Part", "", {}, "The real part of the plane point Mandelbrot, MandelHigh, JuliaBrot and Julia start from."},
+        {Box::ediImaginary,
+         "Imaginary Part",
+         "",
+         {},
+         "The imaginary part of the plane point Mandelbrot, MandelHigh, JuliaBrot and Julia start from."},
+        {Box::cboDistort,
+         "Distortion",
+         "",
+         {".75", "1.0", "1.25", "1.5", "1.75", "2.0"},
+         "The distortion factor every fractal type applies; 1 leaves it plain."},
+        {Box::ediRandSeed,
+         "Random Seed",
+         "",
+         {},
+         "The seed Fractal > Set Random Seed starts the random numbers from; Randomize writes a new one here."},
+        {Box::ediSeaLevel,
+         "Sea Level",
+         "",
+         {},
+         "The level Effects > Water > Flood floods to, and the water of Sculpt and the 3D View."},
+        {Box::ediShift,
+         "Shift",
+         "",
+         {},
+         "The first profile Open USGS DEM File imports (0 and 1 both start with the first)."},
     }};
     return rows;
 }
@@ -59,15 +86,16 @@ struct ButtonPlace {
     int y;
     Arrow arrow;
     int glyph;
+    const char* toolTip;
 };
 
 constexpr std::array<ButtonPlace, 6> buttonPlaces{{
-    {"btnUp", 64, 264, Arrow::Up, 13},
-    {"btnLeft", 48, 288, Arrow::Left, 13},
-    {"btnRight", 80, 288, Arrow::Right, 13},
-    {"btnDown", 64, 312, Arrow::Down, 13},
-    {"btnRotRight", 16, 288, Arrow::TurnRight, 17},
-    {"btnRotLeft", 112, 288, Arrow::TurnLeft, 17},
+    {"btnUp", 64, 264, Arrow::Up, 13, "Moves the wireframe views up the map."},
+    {"btnLeft", 48, 288, Arrow::Left, 13, "Moves the wireframe views left on the map."},
+    {"btnRight", 80, 288, Arrow::Right, 13, "Moves the wireframe views right on the map."},
+    {"btnDown", 64, 312, Arrow::Down, 13, "Moves the wireframe views down the map."},
+    {"btnRotRight", 16, 288, Arrow::TurnRight, 17, "Turns the wireframe views right."},
+    {"btnRotLeft", 112, 288, Arrow::TurnLeft, 17, "Turns the wireframe views left."},
 }};
 
 constexpr int LabelRight = 76;
@@ -132,6 +160,7 @@ void ParameterPanel::addButtons()
         button->setGeometry(place.x, place.y, ButtonSize, ButtonSize);
         button->setIcon(arrowIcon(place.arrow));
         button->setIconSize(QSize(place.glyph, place.glyph));
+        button->setToolTip(place.toolTip);
         button->setEnabled(false);
         buttons_[place.name] = button;
     }

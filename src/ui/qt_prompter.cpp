@@ -1,6 +1,8 @@
 #include "ui/qt_prompter.h"
 
+#include <QDesktopServices>
 #include <QFileDialog>
+#include <QUrl>
 #include <QMessageBox>
 
 namespace tolvar {
@@ -61,6 +63,12 @@ std::optional<std::string> QtPrompter::chooseFile(const FileDialog& dialog)
 void QtPrompter::showError(const std::string& message)
 {
     QMessageBox::critical(parent_, "Tolvar", qs(message));
+}
+
+void QtPrompter::showDocument(const std::string& path)
+{
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(qs(path))))
+        showError("No program on this desktop shows " + path + "; open it with a text editor or a web browser.");
 }
 
 } // namespace tolvar

@@ -16,6 +16,7 @@ public:
     bool askYesNo(const std::string& title, const std::string& text) override;
     std::optional<std::string> chooseFile(const FileDialog& dialog) override;
     void showError(const std::string& message) override;
+    void showDocument(const std::string& path) override;
 
 private:
     QWidget* parent_ = nullptr;

@@ -6,13 +6,13 @@
 #include "sculpt/stroke_commands.h"
 
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScreen>
+#include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace tolvar {
@@ -59,6 +59,10 @@ TfrmSculpt::TfrmSculpt(CommandRunner run, QWidget* parent)
     connect(imgSculpt_, &SculptCanvas::released, this, &TfrmSculpt::release);
     connect(imgSculpt_, &SculptCanvas::hovered, this, &TfrmSculpt::showStatus);
     connect(imgSculpt_, &SculptCanvas::zoomed, this, &TfrmSculpt::showView);
+    addScalingKey("[", ediRadius_, 0.5, 128);
+    addScalingKey("]", ediRadius_, 2, 128);
+    addScalingKey("{", ediStrength_, 0.5, 100);
+    addScalingKey("}", ediStrength_, 2, 100);
 }
 
 TfrmSculpt::~TfrmSculpt() = default;
@@ -72,20 +76,29 @@ QWidget* TfrmSculpt::makeToolBar()
     cboBrush_->setObjectName("cboBrush");
     for (const auto& [kind, name] : BrushNames)
         cboBrush_->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    cboBrush_->setToolTip("The brush the left button paints with.");
     row->addWidget(cboBrush_);
-    ediRadius_ = addBox(bar, "ediRadius", "Radius", "16", 40);
-    ediStrength_ = addBox(bar, "ediStrength", "Strength %", "50", 40);
-    ediHardness_ = addBox(bar, "ediHardness", "Hardness %", "50", 40);
-    ediTarget_ = addBox(bar, "ediTarget", "Target", "1000", 56);
+    ediRadius_ = addBox(bar, "ediRadius", "Radius", "16", 40,
+                        "The brush's radius in cells, 1 to 128; [ and ] halve and double it.");
+    ediStrength_ = addBox(bar, "ediStrength", "Strength %", "50", 40,
+                          "How hard a stroke pulls the heights, 1 to 100 per cent; { and } halve and double it.");
+    ediHardness_ = addBox(bar, "ediHardness", "Hardness %", "50", 40,
+                          "The share of the radius that takes the full strength, 0 to 100 per cent; beyond it "
+                          "the pull fades to nothing at the rim.");
+    ediTarget_ = addBox(bar, "ediTarget", "Target", "1000", 56,
+                        "The height, 0 to 65535, that the Set Height brush moves cells toward.");
     row->addSpacing(12);
     cboShading_ = new QComboBox(bar);
     cboShading_->setObjectName("cboShading");
     cboShading_->addItems({"Hill Shade", "Contours"});
+    cboShading_->setToolTip("Shows the heights lit from the north-west, or as contour lines.");
     row->addWidget(cboShading_);
-    ediContour_ = addBox(bar, "ediContour", "Every", "100", 48);
+    ediContour_ = addBox(bar, "ediContour", "Every", "100", 48,
+                         "The height between two contour lines, 1 to 65535; Enter applies it.");
     auto* fit = new QToolButton(bar);
     fit->setObjectName("btnFit");
     fit->setText("Fit");
+    fit->setToolTip("Zooms so that the whole map fits the window.");
     row->addWidget(fit);
     row->addStretch(1);
 
@@ -105,11 +118,25 @@ QWidget* TfrmSculpt::makeToolBar()
     return bar;
 }
 
-QLineEdit* TfrmSculpt::addBox(QWidget* bar, const char* name, const char* caption, const char* text, int width)
+// A key that halves or doubles a box's number, within 1 to highest; a box
+// that holds no number is left for the user to mend.
+void TfrmSculpt::addScalingKey(const char* key, QLineEdit* box, double factor, int highest)
+{
+    connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this, [box, factor, highest] {
+        bool ok = false;
+        const int value = box->text().toInt(&ok);
+        if (ok)
+            box->setText(QString::number(static_cast<int>(std::clamp(value * factor, 1.0, double(highest)))));
+    });
+}
+
+QLineEdit* TfrmSculpt::addBox(QWidget* bar, const char* name, const char* caption, const char* text, int width,
+                              const char* tip)
 {
     auto* label = new QLabel(caption, bar);
     auto* box = new QLineEdit(text, bar);
     box->setObjectName(name);
+    box->setToolTip(tip);
     box->setFixedWidth(width);
     label->setBuddy(box);
     bar->layout()->addWidget(label);
@@ -145,7 +172,7 @@ void TfrmSculpt::redraw()
     ramp_.emplace(s.params.SeaLevel, scale_);
     paintCells({1, s.MapRows, 1, s.MapCols});
     if (newSize)
-        fitToScreen();
+        fitToView();
     showView();
 }
 
@@ -168,17 +195,16 @@ void TfrmSculpt::paintCells(const CellRect& cells)
                                            QPoint(cells.lastCol - 1, s.MapRows - cells.firstRow)));
 }
 
-// One pixel per cell where the screen has room for it.
-void TfrmSculpt::fitToScreen()
+// One pixel per cell where the view has room for it, else the whole map.
+// The window keeps the size it was given: where it stands is the main
+// window's choice, and the user's.
+void TfrmSculpt::fitToView()
 {
-    imgSculpt_->setZoom(100);
-    const int frame = 2 * imgSculpt_->frameWidth();
-    QSize wanted = sizeHint();
-    wanted.setWidth(std::max(wanted.width(), picture_.width + frame));
-    wanted.setHeight(wanted.height() - imgSculpt_->sizeHint().height() + picture_.height + frame);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        wanted = wanted.boundedTo(screen->availableGeometry().size() - QSize(16, 48));
-    resize(wanted);
+    const QSize view = imgSculpt_->viewport()->size();
+    if (picture_.width <= view.width() && picture_.height <= view.height())
+        imgSculpt_->setZoom(100);
+    else
+        imgSculpt_->fit();
 }
 
 QImage TfrmSculpt::viewBuffer() const

@@ -44,7 +44,8 @@ signals:
 
 private:
     QWidget* makeToolBar();
-    QLineEdit* addBox(QWidget* bar, const char* name, const char* caption, const char* text, int width);
+    QLineEdit* addBox(QWidget* bar, const char* name, const char* caption, const char* text, int width,
+                      const char* tip);
     void press(MapSpot spot);
     void drag(MapSpot spot);
     void release();
@@ -53,7 +54,8 @@ private:
     void showStatus(MapSpot spot);
     void showView();
     void readContourInterval();
-    void fitToScreen();
+    void fitToView();
+    void addScalingKey(const char* key, QLineEdit* box, double factor, int highest);
 
     CommandRunner run_;
     QComboBox* cboBrush_;

@@ -84,6 +84,7 @@ Tfrm3D::Tfrm3D(const UiPort& boxes, QWidget* parent)
     heightScale_->setRange(1, 20);
     heightScale_->setValue(DefaultHeightScale);
     heightScale_->setSuffix(QString::fromUtf8("\u00d7"));
+    heightScale_->setToolTip("How many times higher than true the heights stand, 1 to 20.");
     auto* label = new QLabel("Height scale", this);
     label->setBuddy(heightScale_);
     gameLight_->setObjectName("chkGameLight");
@@ -92,6 +93,7 @@ Tfrm3D::Tfrm3D(const UiPort& boxes, QWidget* parent)
     materials_->setToolTip("Colour each 2 x 2 tile by its game material");
     auto* save = new QPushButton("Save Picture", this);
     save->setObjectName("btnSavePicture");
+    save->setToolTip("Saves the view as shown as a PNG picture.");
 
     auto* bar = new QHBoxLayout;
     bar->setContentsMargins(6, 4, 6, 4);

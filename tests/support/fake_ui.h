@@ -79,6 +79,8 @@ public:
         return std::make_unique<Polls>(*this);
     }
 
+    void heightFileUsed(const std::string&) override {}
+
     static std::string windowName(ViewWindow window)
     {
         switch (window) {

@@ -2,6 +2,7 @@
 
 #include "core/app_state.h"
 #include "core/scripted_prompter.h"
+#include "ui/app_settings.h"
 #include "ui/app_windows.h"
 #include "ui/main_window.h"
 
@@ -18,7 +19,7 @@ protected:
     WindowTest()
     {
         resetAppState();
-        windows = std::make_unique<AppWindows>(prompter);
+        windows = std::make_unique<AppWindows>(prompter, *settings);
     }
 
     TForm1& form() { return windows->form1(); }
@@ -38,6 +39,7 @@ protected:
     }
 
     ScriptedPrompter prompter;
+    std::unique_ptr<AppSettings> settings = AppSettings::inMemory();
     std::unique_ptr<AppWindows> windows;
 };
 

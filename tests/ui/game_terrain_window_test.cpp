@@ -2,7 +2,7 @@
 
 #include "effects/game_terrain_options.h"
 #include "ui/game_terrain_window.h"
-#include "ui/settings_store.h"
+#include "ui/app_settings.h"
 
 #include <QLineEdit>
 
@@ -13,9 +13,9 @@ using GameTerrainItem = tolvar::testing::WindowTest;
 // save reads; boxes never typed keep their defaults.
 TEST(GameTerrainWindow, BoxesComeBackFromTheSettings)
 {
-    const auto store = MemorySettingsStore();
+    const auto store = AppSettings::inMemory();
     store->setValue("GameTerrain/ediSunAzimuth", "200.5");
-    store->setValue("GameTerrain/chkRepaintMaterials", "1");
+    store->setValue("GameTerrain/chkRepaintMaterials", true);
     {
         TfrmGameTerrain window(*store);
         EXPECT_EQ(gameTerrainBoxes().ediSunAzimuth, "200.5");

@@ -120,7 +120,7 @@ TEST_F(WindowTest, EveryMenuItemHasAUniqueDesignName)
     EXPECT_FALSE(names.contains(QString()));
     EXPECT_EQ(QSet<QString>(names.begin(), names.end()).size(), names.size());
     EXPECT_EQ(names.size(), form().items().size());
-    EXPECT_EQ(names.size(), 126);
+    EXPECT_EQ(names.size(), 136);
 }
 
 TEST_F(WindowTest, EveryVisibleTopLevelMenuFitsOnARowOfTheBar)

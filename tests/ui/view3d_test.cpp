@@ -11,7 +11,10 @@
 #include "views/view3d_window.h"
 
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QMouseEvent>
 #include <QSpinBox>
 #include <cmath>
@@ -238,4 +241,47 @@ TEST(View3DBatch, PanSlidesTheMapWithThePointer)
     EXPECT_LE(share, 1.0);
     EXPECT_NEAR(moved.y(), -40 * share, 2);
     tolvar::testing::removeScratchDirectory(dir);
+}
+
+// Under a window manager Sculpt and the 3D View open framed, whole on the
+// 1280 x 1024 screen and right of the always-on-top column; the menu keys
+// work with the focus in the 3D View's height scale box.
+TEST(View3DBatch, UnderAWindowManagerTheNewWindowsOpenBesideTheColumn)
+{
+#ifdef _WIN32
+    GTEST_SKIP() << "Wine frames the windows itself";
+#else
+    QProcess manager;
+    manager.start("openbox", {});
+    ASSERT_TRUE(manager.waitForStarted()) << "openbox is missing: scripts/install-deps.sh brings it";
+    // Ready once it frames a window that this program shows.
+    bool framed = false;
+    for (int tries = 0; tries < 100 && !framed; ++tries) {
+        QWidget probe;
+        probe.show();
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 200)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        framed = probe.frameGeometry() != probe.geometry();
+    }
+    ASSERT_TRUE(framed) << "openbox framed no window";
+
+    QTemporaryDir dir;
+    const std::string d = dir.path().toStdString() + "/";
+    const auto r = tolvar::testing::runBatch({"--on-screen", "ediRandSeed=5", "SetRandSeed1", "Mountains1", "Run1",
+                                              "grid=" + d + "run", "Sculpt1", "View3D1", "wait=1000",
+                                              "frame=frmSculpt", "frame=frm3D", "key=frm3D:Ctrl+S",
+                                              "grid=" + d + "smooth", "key=frm3D:Ctrl+Z", "grid=" + d + "undone",
+                                              "key=frm3D:Ctrl+B", "print=Sculpt1"});
+    manager.terminate();
+    manager.waitForFinished();
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "frmSculpt.frame=280,0 680x620\n"
+                     "frm3D.frame=280,0 1000x768\n"
+                     "Sculpt1=enabled unchecked visible\n");
+    const std::string run = tolvar::testing::readFile(d + "run");
+    EXPECT_FALSE(tolvar::testing::readFile(d + "smooth") == run) << "Ctrl+S smooths";
+    EXPECT_TRUE(tolvar::testing::readFile(d + "undone") == run) << "Ctrl+Z undoes";
+#endif
 }
