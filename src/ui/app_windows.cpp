@@ -4,6 +4,7 @@
 #include "ui/about_window.h"
 #include "ui/frame_placement.h"
 #include "ui/main_window.h"
+#include "ui/single_window.h"
 #include "ui/toolbox_window.h"
 #include "views/overhead_window.h"
 #include "views/sculpt_window.h"
@@ -55,6 +56,16 @@ AppWindows::AppWindows(Prompter& prompter)
     // A stroke shows in the 3D View as it goes, its changed rows alone.
     QObject::connect(frmSculpt_.get(), &TfrmSculpt::mapRegionChanged, frm3D_.get(),
                      [view = frm3D_.get()](int firstRow, int lastRow) { view->updateRows(firstRow, lastRow); });
+    std::vector<DockedView> docked{{frmMapDisplay_.get(), DockPlace::BelowPanel},
+                                   {frm1st_.get(), DockPlace::Tabbed},
+                                   {frmSculpt_.get(), DockPlace::Tabbed},
+                                   {form1_->statesWindow(), DockPlace::Beside},
+                                   {frmToolbox_.get(), DockPlace::Bottom}};
+    // An OpenGL view makes its whole window draw through OpenGL, which a
+    // display without it cannot do; there the 3D View never opens anyway.
+    if (Tfrm3D::openGLAvailable())
+        docked.insert(docked.begin() + 3, {frm3D_.get(), DockPlace::Tabbed});
+    singleWindow_ = std::make_unique<SingleWindow>(*form1_, docked);
     form1_->show();
 }
 

@@ -2,6 +2,8 @@
 #include "ui/crash_recovery.h"
 #include "ui/main_window.h"
 #include "ui/qt_prompter.h"
+#include "ui/single_window.h"
+#include "ui/single_window_settings.h"
 #include "ui/style.h"
 
 #include <QApplication>
@@ -80,7 +82,11 @@ int main(int argc, char** argv)
     tolvar::QtPrompter prompter;
     tolvar::AppWindows windows(prompter);
     prompter.setParent(&windows.form1());
-    QObject::connect(&windows.form1(), &tolvar::TForm1::closed, &app, &QApplication::quit);
+    windows.singleWindow().apply(tolvar::loadSingleWindowSettings());
+    QObject::connect(&windows.form1(), &tolvar::TForm1::closed, &app, [&] {
+        tolvar::saveSingleWindowSettings(windows.singleWindow().settings());
+        QApplication::quit();
+    });
     tolvar::CrashRecovery recovery(windows.form1(), prompter, options.recoveryDir, options.autosaveSeconds);
     // Once the windows are up: the copy a closed Tolvar left, then the map
     // named on the command line, opened as File > Open does.

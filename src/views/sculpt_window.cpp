@@ -178,7 +178,9 @@ void TfrmSculpt::fitToScreen()
     wanted.setHeight(wanted.height() - imgSculpt_->sizeHint().height() + picture_.height + frame);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         wanted = wanted.boundedTo(screen->availableGeometry().size() - QSize(16, 48));
-    resize(wanted);
+    // A docked view takes its dock's size.
+    if (isWindow())
+        resize(wanted);
 }
 
 QImage TfrmSculpt::viewBuffer() const

@@ -23,7 +23,7 @@ namespace {
 
 // Qt's offscreen platform cannot show an OpenGL widget, even where it can
 // make a context.
-bool openGLAvailable()
+bool displayOffersOpenGL()
 {
     if (QGuiApplication::platformName() == "offscreen")
         return false;
@@ -78,10 +78,15 @@ Tfrm3D::Tfrm3D(const UiPort& boxes, QWidget* parent)
     connect(view_, &TerrainView::doubleClicked, this, &Tfrm3D::savePictureRequested);
 }
 
+bool Tfrm3D::openGLAvailable()
+{
+    static const bool available = displayOffersOpenGL();
+    return available;
+}
+
 void Tfrm3D::requireOpenGL()
 {
-    static const bool available = openGLAvailable();
-    if (!available)
+    if (!openGLAvailable())
         throw Error("The 3D View needs OpenGL, and this display offers none.");
 }
 
@@ -97,7 +102,10 @@ QImage Tfrm3D::viewBuffer() const
     return view_->hasMap() && view_->isVisible() ? view_->grabFramebuffer() : QImage();
 }
 
-void Tfrm3D::savePicture(const std::string& fileName) const { SavePicturePng(viewBuffer(), fileName); }
+void Tfrm3D::savePicture(const std::string& fileName) const
+{
+    SavePicturePng(viewBuffer(), fileName);
+}
 
 std::string Tfrm3D::cameraText() const
 {

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+
+namespace tolvar {
+
+// What Window > Single Window keeps between runs: whether it is on, the
+// single window's place and size, and where its docks are.
+struct SingleWindowSettings {
+    bool on = false;
+    QByteArray geometry;
+    QByteArray docks;
+};
+
+SingleWindowSettings loadSingleWindowSettings();
+void saveSingleWindowSettings(const SingleWindowSettings& settings);
+
+} // namespace tolvar
