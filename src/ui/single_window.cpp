@@ -25,8 +25,12 @@ SingleWindow::SingleWindow(TForm1& form, const std::vector<DockedView>& views)
 
     docks_.push_back(new WindowDock(form, WindowDock::Sizing::Free, this));
     docks_.front()->setFeatures(QDockWidget::DockWidgetMovable);
-    for (const DockedView& view : views)
-        docks_.push_back(new WindowDock(*view.window, WindowDock::Sizing::AsItIs, this));
+    for (const DockedView& view : views) {
+        // A row along the bottom, the Toolbox's buttons, leaves the height to the views.
+        const auto sizing =
+            view.place == DockPlace::Bottom ? WindowDock::Sizing::OwnHeight : WindowDock::Sizing::AsItIs;
+        docks_.push_back(new WindowDock(*view.window, sizing, this));
+    }
     arrangeFirst(views);
     connect(form.item("SingleWindow1"), &QAction::toggled, this, &SingleWindow::setOn);
 }

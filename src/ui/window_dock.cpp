@@ -20,6 +20,8 @@ void WindowDock::hold()
     if (sizing_ == Sizing::Free) {
         held_.setMinimumSize(0, 0);
         held_.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else if (sizing_ == Sizing::OwnHeight) {
+        held_.setMaximumHeight(held_.sizeHint().height());
     }
     setWidget(&held_);
     held_.setVisible(open);

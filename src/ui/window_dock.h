@@ -14,7 +14,8 @@ class WindowDock : public QDockWidget {
     Q_OBJECT
 
 public:
-    enum class Sizing { AsItIs, Free };
+    // The window's own limits, none, or no taller than it needs.
+    enum class Sizing { AsItIs, Free, OwnHeight };
 
     WindowDock(QWidget& held, Sizing sizing, QMainWindow* host);
 
