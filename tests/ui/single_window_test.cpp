@@ -2,10 +2,12 @@
 
 #include "ui/single_window.h"
 #include "ui/single_window_settings.h"
+#include "views/sculpt_window.h"
 
 #include <QDockWidget>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QUndoStack>
 #include <QUndoView>
 
@@ -110,4 +112,25 @@ TEST_F(SingleWindowTest, ComesBackOnAfterARestartWithItsDocksWhereTheUserPutThem
     // No map yet: the Sculpt window is closed, whatever the saved docks showed.
     EXPECT_FALSE(dockOf("frmSculpt")->isVisible());
     QSettings::setDefaultFormat(QSettings::NativeFormat);
+}
+
+// The menu bar is in the same window as the docks: its keys work with the
+// focus in a docked view, where a separate window would not pass them on.
+TEST_F(SingleWindowTest, TheMenuKeysWorkWithTheFocusInADockedView)
+{
+    click("SingleWindow1");
+    host().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&host()));
+    const Grid before = appState().HeightMap;
+    click("Smooth1");
+    ASSERT_FALSE(appState().HeightMap == before);
+    QWidget* picture = windows->sculpt().canvas().viewport();
+    picture->setFocus();
+    QTest::keyClick(picture, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(appState().HeightMap == before);
+    QTest::keyClick(picture, Qt::Key_3, Qt::ControlModifier); // no OpenGL here: the box says so
+    EXPECT_EQ(prompter.errors().size(), 1u);
+    QTest::keyClick(picture, Qt::Key_B, Qt::ControlModifier);
+    EXPECT_FALSE(item("Sculpt1")->isChecked());
+    EXPECT_FALSE(dockOf("frmSculpt")->isVisible());
 }
