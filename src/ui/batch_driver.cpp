@@ -73,6 +73,7 @@ std::string stateWords(bool enabled, bool checked, bool visible)
            (visible ? " visible" : " hidden");
 }
 
+
 } // namespace
 
 std::optional<int> BatchDriver::millisecondsOf(const std::string& text)

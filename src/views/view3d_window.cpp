@@ -102,10 +102,7 @@ QImage Tfrm3D::viewBuffer() const
     return view_->hasMap() && view_->isVisible() ? view_->grabFramebuffer() : QImage();
 }
 
-void Tfrm3D::savePicture(const std::string& fileName) const
-{
-    SavePicturePng(viewBuffer(), fileName);
-}
+void Tfrm3D::savePicture(const std::string& fileName) const { SavePicturePng(viewBuffer(), fileName); }
 
 std::string Tfrm3D::cameraText() const
 {

@@ -26,8 +26,8 @@ const char* const viewButtons[] = {"btnUp", "btnDown", "btnLeft", "btnRight", "b
 TEST_F(WindowTest, SevenWindowsExistAndOnlyTheMainWindowIsShown)
 {
     const std::pair<const char*, const char*> windowsAndCaptions[] = {
-        {"Form1", "Tolvar"},          {"frmDisplay", "Wireframe Display"}, {"frmMapDisplay", "Overhead Map"},
-        {"frmAbout", "About Tolvar"}, {"frmHistory", "Session History"},   {"frm1st", "WinG Wireframe"},
+        {"Form1", "Tolvar"},           {"frmDisplay", "Wireframe Display"}, {"frmMapDisplay", "Overhead Map"},
+        {"frmAbout", "About Tolvar"},  {"frmHistory", "Session History"},   {"frm1st", "WinG Wireframe"},
         {"frmToolbox", "Toolbox"},
     };
     for (const auto& [name, caption] : windowsAndCaptions) {
@@ -68,9 +68,9 @@ TEST_F(WindowTest, TheStartStateOfTheMenusFollowsTheDesign)
 {
     for (const char* name : {"Mandelbrot1", "Plan1", "WinG1", "N1280", "Green1", "ZoomOverlay1"})
         EXPECT_TRUE(item(name)->isChecked()) << name;
-    for (const char* name :
-         {"Circle1", "Mountains1", "Julia1", "JuliaBrot1", "MandelHigh1", "Wireframe2", "N640", "N320", "Black1",
-          "Contour1", "Contour2", "Filled1", "Toolbox1", "SessionLogging1", "History1"})
+    for (const char* name : {"Circle1", "Mountains1", "Julia1", "JuliaBrot1", "MandelHigh1", "Wireframe2", "N640",
+                             "N320", "Black1", "Contour1", "Contour2", "Filled1", "Toolbox1", "SessionLogging1",
+                             "History1"})
         EXPECT_FALSE(item(name)->isChecked()) << name;
     for (const char* name : {"SaveBitmap1", "SaveTXTFile1", "SaveBinaryFile1"})
         EXPECT_FALSE(itemEnabled(item(name))) << name;
@@ -135,8 +135,8 @@ TEST_F(WindowTest, EveryVisibleTopLevelMenuFitsOnARowOfTheBar)
                 shown.insert(action->objectName());
         }
     }
-    EXPECT_EQ(shown,
-              (QSet<QString>{"File1", "Edit1", "Fractal1", "View1", "Effects1", "Window1", "Help1", "Session1"}));
+    EXPECT_EQ(shown, (QSet<QString>{"File1", "Edit1", "Fractal1", "View1", "Effects1", "Window1", "Help1",
+                                     "Session1"}));
 }
 
 TEST_F(WindowTest, LabelsFitTheirColumn)
