@@ -37,11 +37,8 @@ SingleWindow::SingleWindow(TForm1& form, const std::vector<DockedView>& views)
 
 SingleWindow::~SingleWindow()
 {
-    if (!on_)
-        return;
-    form_.layout()->setMenuBar(form_.menuBar());
-    for (WindowDock* dock : docks_)
-        dock->release(false);
+    if (on_)
+        giveBack(false);
 }
 
 void SingleWindow::arrangeFirst(const std::vector<DockedView>& views)
@@ -102,25 +99,35 @@ void SingleWindow::setOn(bool on)
         return;
     on_ = on;
     if (on) {
-        menuHolder_->layout()->addWidget(form_.menuBar());
-        for (WindowDock* dock : docks_)
-            dock->hold();
-        if (!restoreGeometry(geometry_))
-            placeFirst();
-        restoreState(docksState_);
-        for (WindowDock* dock : docks_)
-            dock->followWindow();
-        show();
-        activateWindow();
+        takeIn();
     } else {
-        geometry_ = saveGeometry();
-        docksState_ = saveState();
-        form_.layout()->setMenuBar(form_.menuBar());
-        for (WindowDock* dock : docks_)
-            dock->release(true);
-        hide();
+        giveBack(true);
         form_.activateWindow();
     }
+}
+
+void SingleWindow::takeIn()
+{
+    menuHolder_->layout()->addWidget(form_.menuBar());
+    for (WindowDock* dock : docks_)
+        dock->hold();
+    if (!restoreGeometry(geometry_))
+        placeFirst();
+    restoreState(docksState_);
+    for (WindowDock* dock : docks_)
+        dock->followWindow();
+    show();
+    activateWindow();
+}
+
+void SingleWindow::giveBack(bool reopen)
+{
+    geometry_ = saveGeometry();
+    docksState_ = saveState();
+    form_.layout()->setMenuBar(form_.menuBar());
+    for (WindowDock* dock : docks_)
+        dock->release(reopen);
+    hide();
 }
 
 // Closing it closes the main window, which asks about an unsaved map.

@@ -39,6 +39,9 @@ protected:
 
 private:
     void setOn(bool on);
+    void takeIn();
+    // With reopen, the windows that were open open again on their own.
+    void giveBack(bool reopen);
     void arrangeFirst(const std::vector<DockedView>& views);
     void placeFirst();
 

@@ -19,7 +19,6 @@ public:
 
     WindowDock(QWidget& held, Sizing sizing, QMainWindow* host);
 
-    QWidget& held() const { return held_; }
     // Takes the window in, hidden or shown as it was.
     void hold();
     // Gives the window back its parent, frame, flags, place and size; with
