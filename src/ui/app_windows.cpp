@@ -5,6 +5,8 @@
 #include "ui/frame_placement.h"
 #include "ui/game_terrain_window.h"
 #include "ui/main_window.h"
+#include "ui/single_window.h"
+#include "ui/single_window_settings.h"
 #include "ui/toolbox_window.h"
 #include "ui/window_places.h"
 #include "views/overhead_window.h"
@@ -53,7 +55,7 @@ AppWindows::AppWindows(Prompter& prompter, AppSettings& settings)
           form1->runInFrame(command, name);
       })),
       frm3D_(std::make_unique<Tfrm3D>(*form1_)), frmGameTerrain_(std::make_unique<TfrmGameTerrain>(settings)),
-      boxes_(settings), places_(std::make_unique<WindowPlaces>(settings))
+      settings_(settings), boxes_(settings), places_(std::make_unique<WindowPlaces>(settings))
 {
     // Places and sizes are the frames': a position is the frame's top-left
     // corner, a size the whole window with its frame and title bar. Only the
@@ -81,11 +83,23 @@ AppWindows::AppWindows(Prompter& prompter, AppSettings& settings)
     QObject::connect(frmSculpt_.get(), &TfrmSculpt::mapRegionChanged, frm3D_.get(),
                      [view = frm3D_.get()](int firstRow, int lastRow) { view->updateRows(firstRow, lastRow); });
     connectGameTerrain(*form1_, *frmGameTerrain_, *frm3D_);
+    std::vector<DockedView> docked{{frmMapDisplay_.get(), DockPlace::BelowPanel},
+                                   {frm1st_.get(), DockPlace::Tabbed},
+                                   {frmSculpt_.get(), DockPlace::Tabbed},
+                                   {form1_->statesWindow(), DockPlace::Beside},
+                                   {frmToolbox_.get(), DockPlace::Bottom}};
+    // An OpenGL view makes its whole window draw through OpenGL, which a
+    // display without it cannot do; there the 3D View never opens anyway.
+    if (Tfrm3D::openGLAvailable())
+        docked.insert(docked.begin() + 3, {frm3D_.get(), DockPlace::Tabbed});
+    singleWindow_ = std::make_unique<SingleWindow>(*form1_, docked);
     form1_->show();
+    singleWindow_->apply(loadSingleWindowSettings(settings_));
 }
 
 AppWindows::~AppWindows()
 {
+    saveSingleWindowSettings(settings_, singleWindow_->settings());
     places_->noteShown();
     boxes_.note();
 }

@@ -26,6 +26,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDockWidget>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QKeyEvent>
@@ -406,7 +407,13 @@ void BatchDriver::writeShot(const std::string& target)
 {
     const auto colon = target.find(':');
     const std::string path = target.substr(colon + 1);
-    const QImage image = shotWindow(target)->viewBuffer();
+    ViewForm* window = shotWindow(target);
+    // A docked view behind another's tab draws nothing until it is in front.
+    if (auto* dock = qobject_cast<QDockWidget*>(window->parentWidget())) {
+        dock->raise();
+        QCoreApplication::processEvents();
+    }
+    const QImage image = window->viewBuffer();
     if (image.isNull())
         throw UsageError{"the window " + target.substr(0, colon) + " has no picture yet"};
     if (!image.save(qs(path), "PNG"))

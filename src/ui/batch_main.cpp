@@ -52,6 +52,9 @@ int main(int argc, char** argv)
         QDir::setCurrent(file.absolutePath());
         qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + file.fileName()).toLocal8Bit());
     }
+    // The 3D View moves between its own window and the single window; one
+    // context shared by all windows lets it keep its picture across the move.
+    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QDir::setCurrent(startFolder);
     tolvar::applyStyle(app);

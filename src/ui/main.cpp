@@ -3,6 +3,7 @@
 #include "ui/crash_recovery.h"
 #include "ui/main_window.h"
 #include "ui/qt_prompter.h"
+#include "ui/single_window.h"
 #include "ui/style.h"
 
 #include <QApplication>
@@ -81,6 +82,9 @@ int main(int argc, char** argv)
     if (options.exitStatus)
         return *options.exitStatus;
 
+    // The 3D View moves between its own window and the single window; one
+    // context shared by all windows lets it keep its picture across the move.
+    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     tolvar::applyStyle(app);
     tolvar::QtPrompter prompter;

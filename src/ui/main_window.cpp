@@ -153,6 +153,11 @@ void TForm1::attach(const ViewWindows& windows)
     connectWindows();
 }
 
+QWidget* TForm1::menuBar() const
+{
+    return menuBar_;
+}
+
 void TForm1::collectActions()
 {
     for (QAction* action : findChildren<QAction*>())

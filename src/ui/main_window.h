@@ -59,6 +59,10 @@ public:
     const QHash<QString, QAction*>& items() const { return actions_; }
     const ParameterPanel& panel() const { return *panel_; }
     RecentFiles& recentFiles() { return *recentFiles_; }
+    // The menu bar, which a single window hosting this one shows along its top.
+    QWidget* menuBar() const;
+    // History States, hidden until Edit > History States shows it.
+    QWidget* statesWindow() const { return statesWindow_; }
     // Runs a command from another window in the frame of the menu commands.
     // A map it changed becomes the state name; an empty name makes none, for
     // the start of an operation that a later command ends (a stroke's press).

@@ -290,6 +290,7 @@ const std::vector<MenuEntry>& mainMenuTree()
         {"F&ractal", "Fractal1", 0, fractalMenu()},
         {"&View", "View1", Off, viewMenu()},
         {"Effec&ts", "Effects1", 0, effectsMenu()},
+        {"&Window", "Window1", 0, {{"&Single Window", "SingleWindow1", Tick}}},
         {"&Help", "Help1", 0, {{"&Tutorial", "Tutorial1"}, {"&About", "About1"}}},
         {"Session", "Session1", 0, sessionMenu()},
     };

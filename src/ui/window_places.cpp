@@ -93,7 +93,8 @@ void WindowPlaces::noteShown()
 void WindowPlaces::note(const QWidget& window)
 {
     constexpr Qt::WindowStates notNormal = Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen;
-    if (!(window.windowState() & notNormal))
+    // A window held in the single window's dock has no place of its own.
+    if (window.isWindow() && !(window.windowState() & notNormal))
         settings_.setValue(keyOf(window), window.frameGeometry());
 }
 

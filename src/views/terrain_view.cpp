@@ -101,7 +101,7 @@ void TerrainView::initializeGL()
 {
     // A window moved to another screen can get a new context.
     connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &TerrainView::releaseGL, Qt::UniqueConnection);
-    renderer_.initialize();
+    renderer_.emplace().initialize();
     glReady_ = true;
     reloadPending_ = hasMap();
 }
@@ -109,13 +109,13 @@ void TerrainView::initializeGL()
 void TerrainView::paintGL()
 {
     if (reloadPending_)
-        renderer_.load(mesh_);
+        renderer_->load(mesh_);
     else
-        renderer_.update(mesh_, pendingSpan_);
+        renderer_->update(mesh_, pendingSpan_);
     reloadPending_ = false;
     pendingSpan_ = {};
     const qreal ratio = devicePixelRatioF();
-    renderer_.draw(camera_, int(width() * ratio), int(height() * ratio), mesh_.metresUp(seaLevel_), coarse_);
+    renderer_->draw(camera_, int(width() * ratio), int(height() * ratio), mesh_.metresUp(seaLevel_), coarse_);
 }
 
 void TerrainView::releaseGL()
@@ -123,7 +123,8 @@ void TerrainView::releaseGL()
     if (!glReady_)
         return;
     makeCurrent();
-    renderer_.release();
+    renderer_->release();
+    renderer_.reset();
     doneCurrent();
     glReady_ = false;
 }

@@ -7,6 +7,7 @@
 #include <QOpenGLWidget>
 #include <QPoint>
 #include <QTimer>
+#include <optional>
 
 namespace tolvar {
 
@@ -58,7 +59,9 @@ private:
     void drawFull();
 
     TerrainMesh mesh_;
-    TerrainRenderer renderer_;
+    // Made anew in each context: its shader programs belong to the one they
+    // were made in, and a view moved to another screen can get another.
+    std::optional<TerrainRenderer> renderer_;
     OrbitCamera camera_;
     int seaLevel_ = 0;
     bool glReady_ = false;

@@ -26,7 +26,7 @@ namespace {
 
 // Qt's offscreen platform cannot show an OpenGL widget, even where it can
 // make a context.
-bool openGLAvailable()
+bool displayOffersOpenGL()
 {
     if (QGuiApplication::platformName() == "offscreen")
         return false;
@@ -125,10 +125,15 @@ Tfrm3D::Tfrm3D(const UiPort& boxes, QWidget* parent)
     connect(view_, &TerrainView::doubleClicked, this, &Tfrm3D::savePictureRequested);
 }
 
+bool Tfrm3D::openGLAvailable()
+{
+    static const bool available = displayOffersOpenGL();
+    return available;
+}
+
 void Tfrm3D::requireOpenGL()
 {
-    static const bool available = openGLAvailable();
-    if (!available)
+    if (!openGLAvailable())
         throw Error("The 3D View needs OpenGL, and this display offers none.");
 }
 

@@ -23,6 +23,8 @@ public:
     // The main window's Sea Level box gives the water's height.
     explicit Tfrm3D(const UiPort& boxes, QWidget* parent = nullptr);
 
+    // False on a display that offers no OpenGL.
+    static bool openGLAvailable();
     // Raises the message box's Error when the display offers no OpenGL.
     static void requireOpenGL();
 

@@ -12,6 +12,9 @@
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", TOLVAR_TEST_PLATFORM);
+    // The 3D View moves between its own window and the single window; one
+    // context shared by all windows lets it keep its picture across the move.
+    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     tolvar::applyStyle(app);
     ::testing::InitGoogleTest(&argc, argv);

@@ -5,16 +5,19 @@
 #include "window_fixture.h"
 
 #include "ui/parameter_panel.h"
+#include "ui/single_window.h"
 #include "views/sculpt_canvas.h"
 #include "views/sculpt_window.h"
 #include "views/terrain_view.h"
 #include "views/view3d_window.h"
 
 #include <QCheckBox>
+#include <QDockWidget>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QMouseEvent>
 #include <QSpinBox>
 #include <cmath>
@@ -200,6 +203,33 @@ TEST_F(View3DTest, FollowsAStrokeAsItGoes)
     send(QEvent::MouseMove, {40, 100}, Qt::LeftButton);
     EXPECT_NE(picture(), before);
     send(QEvent::MouseButtonRelease, {40, 100}, Qt::NoButton);
+}
+
+// The view moves into the single window's dock and back with its picture:
+// the cone in the middle, lighter or darker than the sky at the corner.
+TEST_F(View3DTest, DrawsInTheSingleWindowAndBackAndItsKeyWorksThere)
+{
+    const auto drawsTheMap = [this] {
+        const QImage shot = picture();
+        return !shot.isNull() && shot.pixel(shot.rect().center()) != shot.pixel(2, 2);
+    };
+    click("SingleWindow1");
+    QWidget& host = windows->singleWindow();
+    ASSERT_EQ(frm3D->window(), &host);
+    auto* dock = qobject_cast<QDockWidget*>(frm3D->parentWidget());
+    dock->raise();
+    EXPECT_TRUE(drawsTheMap());
+    host.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&host));
+    frm3D->view().setFocus();
+    QTest::keyClick(&frm3D->view(), Qt::Key_3, Qt::ControlModifier);
+    EXPECT_FALSE(dock->isVisible());
+    QTest::keyClick(&host, Qt::Key_3, Qt::ControlModifier);
+    EXPECT_TRUE(dock->isVisible());
+    EXPECT_TRUE(drawsTheMap());
+    click("SingleWindow1");
+    EXPECT_TRUE(frm3D->isWindow());
+    EXPECT_TRUE(drawsTheMap());
 }
 
 TEST(View3DBatch, TurnsZoomsAndWritesThePicture)
