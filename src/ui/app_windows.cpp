@@ -28,14 +28,16 @@ QRect centredOnScreen(QSize size)
 } // namespace
 
 AppWindows::AppWindows(Prompter& prompter)
-    : form1_(std::make_unique<TForm1>(prompter)), frmDisplay_(std::make_unique<TfrmDisplay>(*form1_)),
-      frmMapDisplay_(std::make_unique<TfrmMapDisplay>()), frmAbout_(std::make_unique<TfrmAbout>()),
-      frmHistory_(std::make_unique<TfrmHistory>()), frm1st_(std::make_unique<Tfrm1st>(*form1_)),
+    : form1_(std::make_unique<TForm1>(prompter)),
+      frmDisplay_(std::make_unique<TfrmDisplay>(form1_->document(), *form1_)),
+      frmMapDisplay_(std::make_unique<TfrmMapDisplay>(form1_->document())), frmAbout_(std::make_unique<TfrmAbout>()),
+      frmHistory_(std::make_unique<TfrmHistory>()), frm1st_(std::make_unique<Tfrm1st>(form1_->document(), *form1_)),
       frmToolbox_(std::make_unique<TfrmToolbox>(*form1_)),
-      frmSculpt_(std::make_unique<TfrmSculpt>([form1 = form1_.get()](const auto& command, bool endsOperation) {
-          form1->runInFrame(command, endsOperation ? "Sculpt" : "");
-      })),
-      frm3D_(std::make_unique<Tfrm3D>(*form1_))
+      frmSculpt_(std::make_unique<TfrmSculpt>(
+          form1_->document(), [form1 = form1_.get()](const auto& command, bool endsOperation) {
+              form1->runInFrame(command, endsOperation ? "Sculpt" : "");
+          })),
+      frm3D_(std::make_unique<Tfrm3D>(form1_->document(), *form1_))
 {
     // Places and sizes are the frames': a position is the frame's top-left
     // corner, a size the whole window with its frame and title bar. Only the

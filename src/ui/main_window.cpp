@@ -103,7 +103,7 @@ QString stateName(const QAction* action)
 TForm1::TForm1(Prompter& prompter)
     : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint), prompter_(prompter), frame_(*this, prompter),
       panel_(new ParameterPanel(this)), menuBar_(new WrappingMenuBar(buildMenus(mainMenuTree(), this), this)),
-      states_(frame_.state(), [this] { showStep(); })
+      states_(frame_.document(), [this] { showStep(); })
 {
     setObjectName("Form1");
     setWindowTitle("Tolvar");
@@ -207,12 +207,12 @@ void TForm1::recordMapState(const QString& name)
 
 bool TForm1::hasUnsavedMap() const
 {
-    return MapChangedSinceSaved(appState());
+    return MapChangedSinceSaved(frame_.state());
 }
 
 RecoveredMap TForm1::recoveryContents() const
 {
-    const AppState& s = appState();
+    const AppState& s = frame_.state();
     return {s.MapRows, s.MapCols, s.HeightMap, historyLines()};
 }
 

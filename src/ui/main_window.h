@@ -53,6 +53,7 @@ public:
     bool reachable(const QString& name) const;
     const QHash<QString, QAction*>& items() const { return actions_; }
     const ParameterPanel& panel() const { return *panel_; }
+    MapDocument& document() { return frame_.document(); }
     // Runs a command from another window in the frame of the menu commands.
     // A map it changed becomes the state name; an empty name makes none, for
     // the start of an operation that a later command ends (a stroke's press).

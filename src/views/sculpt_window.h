@@ -18,6 +18,7 @@ class QLineEdit;
 namespace tolvar {
 
 class Frame;
+class MapDocument;
 
 // "Sculpt": the whole map, hill-shaded or with contours, on which the brushes
 // of its tool bar shape the heights with the mouse.
@@ -31,7 +32,7 @@ public:
     // command that ends an operation, whose map becomes a step state.
     using CommandRunner = std::function<void(const std::function<void(Frame&)>&, bool endsOperation)>;
 
-    explicit TfrmSculpt(CommandRunner run, QWidget* parent = nullptr);
+    TfrmSculpt(const MapDocument& map, CommandRunner run, QWidget* parent = nullptr);
     ~TfrmSculpt() override;
 
     void redraw() override;
@@ -55,6 +56,7 @@ private:
     void readContourInterval();
     void fitToScreen();
 
+    const MapDocument& map_;
     CommandRunner run_;
     QComboBox* cboBrush_;
     QLineEdit* ediRadius_;

@@ -1,6 +1,6 @@
 #include "views/view3d_window.h"
 
-#include "core/app_state.h"
+#include "core/map_document.h"
 #include "core/error.h"
 #include "core/number_text.h"
 #include "core/ui_port.h"
@@ -44,8 +44,8 @@ std::optional<int> seaLevelOf(const QString& text)
 
 } // namespace
 
-Tfrm3D::Tfrm3D(const UiPort& boxes, QWidget* parent)
-    : ViewForm(parent), boxes_(boxes), heightScale_(new QSpinBox(this)), view_(new TerrainView(this))
+Tfrm3D::Tfrm3D(const MapDocument& map, const UiPort& boxes, QWidget* parent)
+    : ViewForm(parent), map_(map), boxes_(boxes), heightScale_(new QSpinBox(this)), view_(new TerrainView(this))
 {
     setObjectName("frm3D");
     setWindowTitle("3D View");
@@ -87,9 +87,9 @@ void Tfrm3D::requireOpenGL()
 
 void Tfrm3D::redraw()
 {
-    const AppState& s = appState();
-    const int seaLevel = seaLevelOf(QString::fromStdString(boxes_.text(Box::ediSeaLevel))).value_or(s.params.SeaLevel);
-    view_->setMap(s.HeightMap, s.MapRows, s.MapCols, seaLevel, float(heightScale_->value()));
+    const int seaLevel =
+        seaLevelOf(QString::fromStdString(boxes_.text(Box::ediSeaLevel))).value_or(map_.state().params.SeaLevel);
+    view_->setMap(map_.heights(), map_.size().rows, map_.size().cols, seaLevel, float(heightScale_->value()));
 }
 
 QImage Tfrm3D::viewBuffer() const
@@ -111,7 +111,7 @@ std::string Tfrm3D::cameraText() const
 void Tfrm3D::updateRows(int firstRow, int lastRow)
 {
     if (isVisible())
-        view_->updateRows(appState().HeightMap, firstRow, lastRow);
+        view_->updateRows(map_.heights(), firstRow, lastRow);
 }
 
 void Tfrm3D::followSeaLevel(const QString& text)

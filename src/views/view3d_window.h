@@ -8,6 +8,7 @@ class QSpinBox;
 
 namespace tolvar {
 
+class MapDocument;
 class TerrainView;
 class UiPort;
 
@@ -20,7 +21,7 @@ public:
     static constexpr int DefaultHeightScale = 4;
 
     // The main window's Sea Level box gives the water's height.
-    explicit Tfrm3D(const UiPort& boxes, QWidget* parent = nullptr);
+    Tfrm3D(const MapDocument& map, const UiPort& boxes, QWidget* parent = nullptr);
 
     // Raises the message box's Error when the display offers no OpenGL.
     static void requireOpenGL();
@@ -45,6 +46,7 @@ signals:
     void savePictureRequested();
 
 private:
+    const MapDocument& map_;
     const UiPort& boxes_;
     QSpinBox* heightScale_;
     TerrainView* view_;
