@@ -4,7 +4,6 @@
 #include "core/number_text.h"
 
 #include <array>
-#include <utility>
 
 namespace tolvar {
 namespace {
@@ -106,17 +105,8 @@ void Frame::RefreshViews()
         return;
     document_.mapReplaced();
     refreshing_ = true;
-    constexpr std::array<std::pair<const char*, ViewWindow>, 5> views{{
-        {"Wireframe2", ViewWindow::frmDisplay},
-        {"Plan1", ViewWindow::frmMapDisplay},
-        {"WinG1", ViewWindow::frm1st},
-        {"Sculpt1", ViewWindow::frmSculpt},
-        {"View3D1", ViewWindow::frm3D},
-    }};
     try {
-        for (const auto& [item, window] : views)
-            if (ui_.isChecked(item))
-                ui_.showAndDraw(window);
+        ui_.refreshViews();
     } catch (...) {
         refreshing_ = false;
         throw;

@@ -4,10 +4,12 @@
 #include "core/ui_port.h"
 #include "session/map_states.h"
 #include "session/recovery_copy.h"
+#include "ui/map_views.h"
 
 #include <QHash>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QAbstractButton;
@@ -79,8 +81,9 @@ public:
     bool isChecked(std::string_view item) const override;
     void setChecked(std::string_view item, bool checked) override;
     void setEnabled(std::string_view control, bool enabled) override;
-    void showAndDraw(ViewWindow window) override;
-    void hideWindow(ViewWindow window) override;
+    void refreshViews() override;
+    void redrawWireframes() override;
+    void hideViewsForNewMap() override;
     void newOverheadBitmap() override;
     void setPointInfo(const std::string& text) override;
     void appendHistory(const std::string& line) override;
@@ -115,7 +118,6 @@ private:
     // After a step through the states: the views and "Step 3 of 17".
     void showStep();
     QAction* requireItem(std::string_view name) const;
-    QWidget* viewWidget(ViewWindow window) const;
     void toggleWindow(const char* item, QWidget* window);
     // False when the user keeps the window open rather than lose a changed map.
     bool mayClose();
@@ -129,6 +131,7 @@ private:
     WrappingMenuBar* menuBar_;
     QHash<QString, QAction*> actions_;
     ViewWindows windows_{};
+    std::optional<MapViews> mapViews_;
     MapStates states_;
     QWidget* statesWindow_ = nullptr;
     int commandDepth_ = 0;
