@@ -159,6 +159,9 @@ pack_zip() {
   find "$dir" -name '*.exe' -o -name '*.dll' | xargs "$triple-strip"
   mkdir -p "$dir/docs"
   cp README.md "$dir/"
+  cp LICENSE "$dir/LICENSE.txt"
+  cp third_party/glibc/COPYING.LIB "$dir/LICENSE-glibc.txt"
+  cp /usr/share/common-licenses/LGPL-3 "$dir/LICENSE-Qt.txt"
   cp -r docs/TUTORIAL.md docs/shots "$dir/docs/"
   (cd "$build" && zip -qr "$name.zip" "$name")
   log "packed $build/$name.zip"
