@@ -8,11 +8,13 @@
 #include "ui/main_window.h"
 #include "views/sculpt_canvas.h"
 #include "views/sculpt_picture.h"
+#include "views/sculpt_window.h"
 
 #include <QApplication>
 #include <QPainter>
 #include <benchmark/benchmark.h>
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -60,11 +62,13 @@ struct Screen {
 // changed rectangle (one cell wider for the shading) shown again.
 void BM_SculptMove(benchmark::State& bench)
 {
-    Grid map;
-    fillHills(map);
-    Screen screen(map);
+    const auto state = std::make_unique<AppState>();
+    state->MapRows = state->MapCols = Side;
+    fillHills(state->HeightMap);
+    MapDocument document(*state);
+    Screen screen(state->HeightMap);
     const int radius = static_cast<int>(bench.range(0));
-    Stroke stroke(map, Side, Side, {BrushKind::Raise, radius, 50, 50, 0}, PathPointAt(256, 100));
+    Stroke stroke(document, {BrushKind::Raise, radius, 50, 50, 0}, PathPointAt(256, 100));
     int step = 0;
     for (auto _ : bench) {
         const double angle = ++step * 0.02;
@@ -111,6 +115,34 @@ void BM_SculptStrokeEnd(benchmark::State& bench)
         FinishStroke(frame, *stroke);
 }
 BENCHMARK(BM_SculptStrokeEnd)->Unit(benchmark::kMillisecond);
+
+// A click in the Sculpt window with its brush as it starts: the press that
+// begins the operation and lands one dab, and the release that ends it and
+// makes its state, as the canvas reports them.
+void BM_SculptOneDabStroke(benchmark::State& bench)
+{
+    ScriptedPrompter prompter;
+    const auto settings = AppSettings::inMemory();
+    AppWindows windows(prompter, *settings);
+    TForm1& form1 = windows.form1();
+    form1.setText(Box::cboHeight, "5120");
+    form1.setChecked("Sculpt1", true);
+    form1.runInFrame(
+        [](Frame& frame) {
+            frame.BeginOperation();
+            fillHills(frame.state().HeightMap);
+            frame.RefreshViews();
+        },
+        "Hills");
+    SculptCanvas& canvas = windows.sculpt().canvas();
+    int step = 0;
+    for (auto _ : bench) {
+        ++step;
+        emit canvas.pressed({100.0 + step % 300, 50.0 + step % 411});
+        emit canvas.released();
+    }
+}
+BENCHMARK(BM_SculptOneDabStroke)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -15,7 +15,8 @@ void BM_StepToNeighbour512(benchmark::State& bench)
     AppState state;
     state.MapRows = state.MapCols = 512;
     tolvar::testing::fillIrregular(state.HeightMap, 1);
-    MapStates states(state, [] {});
+    MapDocument document(state);
+    MapStates states(document, [] {});
     tolvar::testing::fillIrregular(state.HeightMap, 2);
     states.record("Change");
     bool back = true;
@@ -36,7 +37,8 @@ void BM_RecordOneCell512(benchmark::State& bench)
     AppState state;
     state.MapRows = state.MapCols = 512;
     tolvar::testing::fillIrregular(state.HeightMap, 1);
-    MapStates states(state, [] {});
+    MapDocument document(state);
+    MapStates states(document, [] {});
     for (auto _ : bench) {
         ++state.HeightMap(100, 200);
         states.record("Brush");

@@ -4,7 +4,6 @@
 #include "core/number_text.h"
 
 #include <array>
-#include <utility>
 
 namespace tolvar {
 namespace {
@@ -36,7 +35,10 @@ std::int32_t readHalfSize(const std::string& text)
 
 } // namespace
 
-Frame::Frame(UiPort& ui, Prompter& prompter, AppState& state) : ui_(ui), prompter_(prompter), state_(state) {}
+Frame::Frame(UiPort& ui, Prompter& prompter, AppState& state)
+    : ui_(ui), prompter_(prompter), state_(state), document_(state)
+{
+}
 
 void Frame::BeginOperation()
 {
@@ -67,8 +69,7 @@ void Frame::takeMapSize()
     FractalParams& p = state_.params;
     p.HalfRows = readHalfSize(ui_.text(Box::cboHeight));
     p.HalfCols = readHalfSize(ui_.text(Box::cboHeight));
-    state_.MapRows = static_cast<std::uint16_t>(2 * p.HalfRows);
-    state_.MapCols = static_cast<std::uint16_t>(2 * p.HalfCols);
+    document_.setSize({static_cast<std::uint16_t>(2 * p.HalfRows), static_cast<std::uint16_t>(2 * p.HalfCols)});
 }
 
 // The boxes are read in this order, so the first bad one is the one reported.
@@ -102,18 +103,10 @@ void Frame::RefreshViews()
     // Showing a view can resize it, and a resize refreshes the views again.
     if (refreshing_)
         return;
+    document_.mapReplaced();
     refreshing_ = true;
-    constexpr std::array<std::pair<const char*, ViewWindow>, 5> views{{
-        {"Wireframe2", ViewWindow::frmDisplay},
-        {"Plan1", ViewWindow::frmMapDisplay},
-        {"WinG1", ViewWindow::frm1st},
-        {"Sculpt1", ViewWindow::frmSculpt},
-        {"View3D1", ViewWindow::frm3D},
-    }};
     try {
-        for (const auto& [item, window] : views)
-            if (ui_.isChecked(item))
-                ui_.showAndDraw(window);
+        ui_.refreshViews();
     } catch (...) {
         refreshing_ = false;
         throw;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app_state.h"
+#include "core/map_document.h"
 #include "core/prompter.h"
 #include "core/ui_port.h"
 
@@ -17,10 +18,14 @@ public:
     Frame(UiPort& ui, Prompter& prompter, AppState& state = appState());
 
     AppState& state() { return state_; }
+    const AppState& state() const { return state_; }
+    MapDocument& document() { return document_; }
     UiPort& ui() { return ui_; }
     Prompter& prompter() { return prompter_; }
 
     void BeginOperation();
+    // The map may have changed as a whole: the document tells its
+    // listeners, and the checked views are shown and drawn anew.
     void RefreshViews();
     void LogCommand(const std::string& line);
     void BusyCursorOn();
@@ -45,6 +50,7 @@ private:
     UiPort& ui_;
     Prompter& prompter_;
     AppState& state_;
+    MapDocument document_;
     bool refreshing_ = false;
 };
 

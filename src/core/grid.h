@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <span>
@@ -31,6 +32,38 @@ struct Grid {
     void store(int row, int col, std::int64_t value) { (*this)(row, col) = static_cast<Height>(value); }
 
     bool operator==(const Grid&) const = default;
+};
+
+// The rows and columns of the map in use, counted from 1: none before the
+// first operation, at most 512 each.
+struct MapSize {
+    std::uint16_t rows = 0;
+    std::uint16_t cols = 0;
+
+    bool operator==(const MapSize&) const = default;
+};
+
+// Map rows and columns, both ends included; empty when first > last.
+struct CellRect {
+    int firstRow = 1;
+    int lastRow = 0;
+    int firstCol = 1;
+    int lastCol = 0;
+
+    // Every cell of a map of this size.
+    static CellRect Whole(MapSize size) { return {1, size.rows, 1, size.cols}; }
+
+    bool empty() const { return firstRow > lastRow || firstCol > lastCol; }
+    CellRect united(const CellRect& other) const
+    {
+        if (empty())
+            return other;
+        if (other.empty())
+            return *this;
+        return {std::min(firstRow, other.firstRow), std::max(lastRow, other.lastRow),
+                std::min(firstCol, other.firstCol), std::max(lastCol, other.lastCol)};
+    }
+    bool operator==(const CellRect&) const = default;
 };
 
 // Height files of every kind hold little-endian 16-bit words.

@@ -2,7 +2,6 @@
 
 #include "core/frame.h"
 #include "core/number_text.h"
-#include "core/view_toggle.h"
 
 #include <array>
 
@@ -24,16 +23,11 @@ void NewMap(Frame& frame)
     UiPort& ui = frame.ui();
     if (frame.prompter().confirm("New Map", "This will clear the current map.")) {
         frame.BeginOperation();
-        const bool plan = ui.isChecked("Plan1");
-        const bool wireframe = ui.isChecked("Wireframe2");
         Grid& map = frame.state().HeightMap;
         for (int r = 1; r <= 512; ++r)
             for (int c = 1; c <= 512; ++c)
                 map(r, c) = 0;
-        ui.hideWindow(ViewWindow::frmMapDisplay);
-        ui.hideWindow(ViewWindow::frmDisplay);
-        ui.setChecked("Plan1", plan);
-        ui.setChecked("Wireframe2", wireframe);
+        ui.hideViewsForNewMap();
         ui.setBoxEnabled(Box::cboHeight, true);
     }
     frame.LogCommand("New");
@@ -57,16 +51,11 @@ void Randomize(Frame& frame)
 
 CommandTable CoreCommands()
 {
-    static constexpr std::array<Command, 9> table{{
+    static constexpr std::array<Command, 4> table{{
         {"New1", NewMap},
         {"UndoZ1", Undo},
         {"SetRandSeed1", SetRandomSeed},
         {"GetRandomSeed1", Randomize},
-        {"Plan1", [](Frame& f) { ToggleView(f, "Plan1", ViewWindow::frmMapDisplay); }},
-        {"Wireframe2", [](Frame& f) { ToggleView(f, "Wireframe2", ViewWindow::frmDisplay); }},
-        {"WinG1", [](Frame& f) { ToggleView(f, "WinG1", ViewWindow::frm1st); }},
-        {"Sculpt1", [](Frame& f) { ToggleView(f, "Sculpt1", ViewWindow::frmSculpt); }},
-        {"View3D1", [](Frame& f) { ToggleView(f, "View3D1", ViewWindow::frm3D); }},
     }};
     return table;
 }

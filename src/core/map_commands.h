@@ -15,7 +15,7 @@ void SetRandomSeed(Frame& frame);
 // Fractal > Randomize: the seed from the clock, written into the box.
 void Randomize(Frame& frame);
 
-// New1, UndoZ1, SetRandSeed1, GetRandomSeed1 and the three view window items.
+// New1, UndoZ1, SetRandSeed1 and GetRandomSeed1.
 CommandTable CoreCommands();
 
 } // namespace tolvar

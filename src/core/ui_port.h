@@ -21,9 +21,6 @@ enum class Box {
     ediShift,
 };
 
-// The view windows that the frame shows, hides and redraws.
-enum class ViewWindow { frmDisplay, frmMapDisplay, frm1st, frmSculpt, frm3D };
-
 // The display of a long command's progress, with which the user can stop
 // it. Used only from the thread that owns the windows; destroying it ends
 // the display.
@@ -52,9 +49,14 @@ public:
     virtual void setEnabled(std::string_view control, bool enabled) = 0;
     virtual bool isEnabled(std::string_view control) const = 0;
 
-    // Shows the window and redraws its view from the current map.
-    virtual void showAndDraw(ViewWindow window) = 0;
-    virtual void hideWindow(ViewWindow window) = 0;
+    // Shows every view that its View menu item asks for and draws it from
+    // the map as it stands.
+    virtual void refreshViews() = 0;
+    // The same for the wireframe views alone, whose look changed.
+    virtual void redrawWireframes() = 0;
+    // New hides the flat views; their items stay checked, so that the next
+    // refresh shows them again.
+    virtual void hideViewsForNewMap() = 0;
     // A blank plan bitmap for the current map size.
     virtual void newOverheadBitmap() = 0;
     virtual void setPointInfo(const std::string& text) = 0;

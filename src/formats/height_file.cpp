@@ -77,7 +77,7 @@ void readHeightFile(Frame& frame, const std::string& path)
         InputFile file(path);
         const std::int64_t words = file.size() / 2;
         if (const int side = HeightFileSide(words))
-            s.MapRows = s.MapCols = static_cast<std::uint16_t>(side);
+            frame.document().setSize({static_cast<std::uint16_t>(side), static_cast<std::uint16_t>(side)});
         frame.ui().setText(Box::cboHeight, IntToStr(s.MapRows * 10));
         frame.ui().setPointInfo(IntToStr(words));
         frame.BeginOperation();

@@ -62,24 +62,22 @@ PathPoint PathPointAt(double row, double col)
     return {near(row), near(col)};
 }
 
-CellRect CellRect::united(const CellRect& other) const
-{
-    if (empty())
-        return other;
-    if (other.empty())
-        return *this;
-    return {std::min(firstRow, other.firstRow), std::max(lastRow, other.lastRow), std::min(firstCol, other.firstCol),
-            std::max(lastCol, other.lastCol)};
-}
-
-Stroke::Stroke(Grid& map, int rows, int cols, const BrushSettings& settings, PathPoint press)
-    : map_(map), base_(map), rows_(rows), cols_(cols), settings_(settings), path_{press},
-      pull_(static_cast<std::size_t>(Grid::Side) * Grid::Side, 0.0)
+Stroke::Stroke(MapDocument& map, const BrushSettings& settings, PathPoint press)
+    : document_(map), map_(map.heights()), base_(map.heights()), rows_(map.size().rows), cols_(map.size().cols),
+      settings_(settings), path_{press}, pull_(static_cast<std::size_t>(Grid::Side) * Grid::Side, 0.0)
 {
     rampCells_ = pullAlong(press, press);
+    document_.regionChanged(rampCells_);
 }
 
 CellRect Stroke::moveTo(PathPoint point)
+{
+    const CellRect cells = extendTo(point);
+    document_.regionChanged(cells);
+    return cells;
+}
+
+CellRect Stroke::extendTo(PathPoint point)
 {
     if (settings_.kind != BrushKind::Ramp) {
         const PathPoint last = path_.back();

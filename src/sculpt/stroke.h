@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/grid.h"
+#include "core/map_document.h"
 #include "sculpt/brush.h"
 
 #include <cstdint>
@@ -25,18 +26,6 @@ inline constexpr std::int32_t FarthestHundredths = 1'000'000;
 // within FarthestHundredths.
 PathPoint PathPointAt(double row, double col);
 
-// Map rows and columns, both ends included; empty when first > last.
-struct CellRect {
-    int firstRow = 1;
-    int lastRow = 0;
-    int firstCol = 1;
-    int lastCol = 0;
-
-    bool empty() const { return firstRow > lastRow || firstCol > lastCol; }
-    CellRect united(const CellRect& other) const;
-    bool operator==(const CellRect&) const = default;
-};
-
 // One stroke of a brush over the map, from the press to the release.
 //
 // Each cell keeps the strongest pull it has met in the stroke: the brush
@@ -45,10 +34,11 @@ struct CellRect {
 // target by that pull times the strength. The path's segments count whole,
 // not the dabs where the mouse reported, so the result does not depend on
 // how often it reports. Going over a place again in the same stroke does
-// not pull it further; a second stroke does.
+// not pull it further; a second stroke does. The document hears of every
+// dab's cells.
 class Stroke {
 public:
-    Stroke(Grid& map, int rows, int cols, const BrushSettings& settings, PathPoint press);
+    Stroke(MapDocument& map, const BrushSettings& settings, PathPoint press);
 
     // Extends the path to `point` and returns the cells whose heights may
     // have changed. A Ramp's path is its press and the latest point only.
@@ -60,6 +50,7 @@ public:
     const std::vector<PathPoint>& path() const { return path_; }
 
 private:
+    CellRect extendTo(PathPoint point);
     CellRect pullAlong(PathPoint a, PathPoint b);
     CellRect reach(PathPoint a, PathPoint b) const;
     double targetAt(int row, int col, double along) const;
@@ -67,6 +58,7 @@ private:
     Height baseAt(PathPoint point) const;
     void restore(const CellRect& cells);
 
+    MapDocument& document_;
     Grid& map_;
     Grid base_;
     int rows_;

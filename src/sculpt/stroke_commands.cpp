@@ -9,8 +9,7 @@ namespace tolvar {
 std::unique_ptr<Stroke> StartStroke(Frame& frame, const BrushSettings& settings, PathPoint press)
 {
     frame.BeginOperation();
-    AppState& s = frame.state();
-    return std::make_unique<Stroke>(s.HeightMap, s.MapRows, s.MapCols, settings, press);
+    return std::make_unique<Stroke>(frame.document(), settings, press);
 }
 
 void FinishStroke(Frame& frame, const Stroke& stroke)
@@ -27,8 +26,7 @@ std::string StrokeStateName(const BrushSettings& settings)
 void ReplayStroke(Frame& frame, std::string_view arguments)
 {
     const StrokeRecord record = ParseStrokeLine(arguments);
-    AppState& s = frame.state();
-    Stroke stroke(s.HeightMap, s.MapRows, s.MapCols, record.settings, record.path.front());
+    Stroke stroke(frame.document(), record.settings, record.path.front());
     for (std::size_t i = 1; i < record.path.size(); ++i)
         stroke.moveTo(record.path[i]);
 }

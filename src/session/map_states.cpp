@@ -46,9 +46,9 @@ const MapStateCommand& commandAt(const QUndoStack& stack, int index)
 
 } // namespace
 
-MapStates::MapStates(AppState& state, std::function<void()> stepped, int countLimit, std::size_t byteLimit)
-    : state_(state), stepped_(std::move(stepped)), byteLimit_(byteLimit), recorded_(state.HeightMap),
-      recordedSize_{state.MapRows, state.MapCols}
+MapStates::MapStates(MapDocument& map, std::function<void()> stepped, int countLimit, std::size_t byteLimit)
+    : map_(map), stepped_(std::move(stepped)), byteLimit_(byteLimit), recorded_(map.heights()),
+      recordedSize_(map.size())
 {
     stack_.setUndoLimit(countLimit);
     QObject::connect(&stack_, &QUndoStack::indexChanged, [this] {
@@ -63,36 +63,34 @@ MapStates::~MapStates() { stack_.disconnect(); }
 bool MapStates::record(const QString& name)
 {
     auto change = std::make_shared<MapChange>();
-    change->tiles = TileDelta::Between(recorded_, state_.HeightMap);
+    change->tiles = TileDelta::Between(recorded_, map_.heights());
     if (change->tiles.empty())
         return false;
     change->before = recordedSize_;
-    change->after = {state_.MapRows, state_.MapCols};
+    change->after = map_.size();
     recording_ = true;
     stack_.push(new MapStateCommand(*this, name, std::move(change)));
     dropOldestWhileTooLarge();
     recording_ = false;
-    recorded_ = state_.HeightMap;
-    recordedSize_ = {state_.MapRows, state_.MapCols};
+    recorded_ = map_.heights();
+    recordedSize_ = map_.size();
     return true;
 }
 
 void MapStates::enter(const MapChange& change, bool after)
 {
     if (after) {
-        change.tiles.applyAfter(state_.HeightMap);
+        change.tiles.applyAfter(map_.heights());
         change.tiles.applyAfter(recorded_);
     } else {
-        change.tiles.applyBefore(state_.HeightMap);
+        change.tiles.applyBefore(map_.heights());
         change.tiles.applyBefore(recorded_);
     }
     // The state before the first operation has no size yet; the map keeps
     // the one it has.
-    if (const MapSize size = after ? change.after : change.before; size.rows != 0) {
-        state_.MapRows = size.rows;
-        state_.MapCols = size.cols;
-    }
-    recordedSize_ = {state_.MapRows, state_.MapCols};
+    if (const MapSize size = after ? change.after : change.before; size.rows != 0)
+        map_.setSize(size);
+    recordedSize_ = map_.size();
 }
 
 // The stack can drop its oldest command only through its count limit, so

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app_state.h"
+#include "core/map_document.h"
 
 #include <QUndoStack>
 #include <cstddef>
@@ -12,16 +12,11 @@ namespace tolvar {
 
 struct MapChange;
 
-struct MapSize {
-    std::uint16_t rows = 0;
-    std::uint16_t cols = 0;
-};
-
 // The states the map went through in this run, for Step Backward and Step
 // Forward: one undo command per operation that changed the map, holding the
 // 64 x 64 tiles it changed. The stack keeps at most countLimit operations
 // and drops the oldest while their tiles take more than byteLimit.
-// Stepping writes only HeightMap and the size, never the Undo snapshot.
+// Stepping writes only the heights and the size, never the Undo snapshot.
 class MapStates {
 public:
     static constexpr int CountLimit = 100;
@@ -29,7 +24,7 @@ public:
 
     // stepped runs after every step through the states, once the map stands
     // in the state stepped to.
-    MapStates(AppState& state, std::function<void()> stepped, int countLimit = CountLimit,
+    MapStates(MapDocument& map, std::function<void()> stepped, int countLimit = CountLimit,
               std::size_t byteLimit = ByteLimit);
     ~MapStates();
     MapStates(const MapStates&) = delete;
@@ -53,7 +48,7 @@ private:
     void enter(const MapChange& change, bool after);
     void dropOldestWhileTooLarge();
 
-    AppState& state_;
+    MapDocument& map_;
     std::function<void()> stepped_;
     std::size_t byteLimit_;
     // The map as the last state holds it.

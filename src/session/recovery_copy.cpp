@@ -72,10 +72,8 @@ void RecoverMap(Frame& frame, const RecoveredMap& copy)
 {
     frame.ui().setText(Box::cboHeight, IntToStr(copy.rows * 10));
     frame.BeginOperation();
-    AppState& s = frame.state();
-    s.HeightMap = copy.map;
-    s.MapRows = copy.rows;
-    s.MapCols = copy.cols;
+    frame.document().heights() = copy.map;
+    frame.document().setSize({copy.rows, copy.cols});
     frame.ui().replaceHistory(copy.history);
     frame.RefreshViews();
 }

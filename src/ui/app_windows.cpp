@@ -47,14 +47,14 @@ void connectGameTerrain(TForm1& form, TfrmGameTerrain& window, Tfrm3D& view3d)
 } // namespace
 
 AppWindows::AppWindows(Prompter& prompter, AppSettings& settings)
-    : form1_(std::make_unique<TForm1>(prompter, settings)), frmDisplay_(std::make_unique<TfrmDisplay>(*form1_)),
-      frmMapDisplay_(std::make_unique<TfrmMapDisplay>()), frmAbout_(std::make_unique<TfrmAbout>()),
-      frmHistory_(std::make_unique<TfrmHistory>()), frm1st_(std::make_unique<Tfrm1st>(*form1_)),
+    : form1_(std::make_unique<TForm1>(prompter, settings)), frmDisplay_(std::make_unique<TfrmDisplay>(form1_->document(), *form1_)),
+      frmMapDisplay_(std::make_unique<TfrmMapDisplay>(form1_->document())), frmAbout_(std::make_unique<TfrmAbout>()),
+      frmHistory_(std::make_unique<TfrmHistory>()), frm1st_(std::make_unique<Tfrm1st>(form1_->document(), *form1_)),
       frmToolbox_(std::make_unique<TfrmToolbox>(*form1_)),
-      frmSculpt_(std::make_unique<TfrmSculpt>([form1 = form1_.get()](const auto& command, const QString& name) {
+      frmSculpt_(std::make_unique<TfrmSculpt>(form1_->document(), [form1 = form1_.get()](const auto& command, const QString& name) {
           form1->runInFrame(command, name);
       })),
-      frm3D_(std::make_unique<Tfrm3D>(*form1_)), frmGameTerrain_(std::make_unique<TfrmGameTerrain>(settings)),
+      frm3D_(std::make_unique<Tfrm3D>(form1_->document(), *form1_)), frmGameTerrain_(std::make_unique<TfrmGameTerrain>(settings)),
       settings_(settings), boxes_(settings), places_(std::make_unique<WindowPlaces>(settings))
 {
     // Places and sizes are the frames': a position is the frame's top-left

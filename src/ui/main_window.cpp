@@ -124,7 +124,7 @@ QString TForm1::stateName(const QAction* action) const
 TForm1::TForm1(Prompter& prompter, AppSettings& settings)
     : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint), prompter_(prompter), frame_(*this, prompter),
       panel_(new ParameterPanel(this)), menuBar_(new WrappingMenuBar(buildMenus(mainMenuTree(), this), this)),
-      states_(frame_.state(), [this] { showStep(); })
+      states_(frame_.document(), [this] { showStep(); })
 {
     setObjectName("Form1");
     setWindowTitle("Tolvar");
@@ -150,6 +150,13 @@ TForm1::~TForm1() = default;
 void TForm1::attach(const ViewWindows& windows)
 {
     windows_ = windows;
+    mapViews_.emplace(*this, std::array<MapViews::View, MapViews::Count>{{
+                                 {"Wireframe2", windows.display, true},
+                                 {"Plan1", windows.mapDisplay, false},
+                                 {"WinG1", windows.wing, true},
+                                 {"Sculpt1", windows.sculpt, false},
+                                 {"View3D1", windows.view3d, false},
+                             }});
     connectWindows();
 }
 
@@ -252,12 +259,12 @@ void TForm1::recordMapState(const QString& name)
 
 bool TForm1::hasUnsavedMap() const
 {
-    return MapChangedSinceSaved(appState());
+    return MapChangedSinceSaved(frame_.state());
 }
 
 RecoveredMap TForm1::recoveryContents() const
 {
-    const AppState& s = appState();
+    const AppState& s = frame_.state();
     return {s.MapRows, s.MapCols, s.HeightMap, historyLines()};
 }
 
@@ -289,11 +296,10 @@ void TForm1::connectWindows()
     connect(windows_.view3d, &Tfrm3D::savePictureRequested, this, [this] { guarded([this] { Save3DPicture(); }); });
     connect(panel_->edit(Box::ediSeaLevel), &QLineEdit::textChanged, windows_.view3d, &Tfrm3D::followSeaLevel);
 
-    connect(windows_.mapDisplay, &ViewForm::closed, this, [this] { setChecked("Plan1", false); });
-    connect(windows_.display, &ViewForm::closed, this, [this] { setChecked("Wireframe2", false); });
-    connect(windows_.wing, &ViewForm::closed, this, [this] { setChecked("WinG1", false); });
-    connect(windows_.sculpt, &ViewForm::closed, this, [this] { setChecked("Sculpt1", false); });
-    connect(windows_.view3d, &ViewForm::closed, this, [this] { setChecked("View3D1", false); });
+    for (const MapViews::View& view : mapViews_->views()) {
+        connectItem(view.item, [this, item = view.item] { mapViews_->toggle(item); });
+        connect(view.window, &ViewForm::closed, this, [this, item = view.item] { setChecked(item, false); });
+    }
     connect(windows_.history, &TfrmHistory::closed, this, [this] { setChecked("History1", false); });
     connect(windows_.toolbox, &TfrmToolbox::closed, this, [this] { setChecked("Toolbox1", false); });
 }
@@ -390,38 +396,11 @@ bool TForm1::isEnabled(std::string_view control) const
     return itemEnabled(requireItem(control));
 }
 
-QWidget* TForm1::viewWidget(ViewWindow window) const
-{
-    switch (window) {
-    case ViewWindow::frmDisplay:
-        return windows_.display;
-    case ViewWindow::frmMapDisplay:
-        return windows_.mapDisplay;
-    case ViewWindow::frm1st:
-        return windows_.wing;
-    case ViewWindow::frmSculpt:
-        return windows_.sculpt;
-    case ViewWindow::frm3D:
-        return windows_.view3d;
-    }
-    return nullptr;
-}
+void TForm1::refreshViews() { mapViews_->refresh(); }
 
-void TForm1::showAndDraw(ViewWindow window)
-{
-    if (window == ViewWindow::frm3D)
-        Tfrm3D::requireOpenGL();
-    auto* view = static_cast<ViewForm*>(viewWidget(window));
-    view->show();
-    frame_.BusyCursorOn();
-    view->redraw();
-    frame_.BusyCursorOff();
-}
+void TForm1::redrawWireframes() { mapViews_->redrawWireframes(); }
 
-void TForm1::hideWindow(ViewWindow window)
-{
-    viewWidget(window)->hide();
-}
+void TForm1::hideViewsForNewMap() { mapViews_->hideForNewMap(); }
 
 void TForm1::newOverheadBitmap()
 {

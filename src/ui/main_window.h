@@ -4,10 +4,12 @@
 #include "core/ui_port.h"
 #include "session/map_states.h"
 #include "session/recovery_copy.h"
+#include "ui/map_views.h"
 
 #include <QHash>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QAbstractButton;
@@ -63,6 +65,7 @@ public:
     QWidget* menuBar() const;
     // History States, hidden until Edit > History States shows it.
     QWidget* statesWindow() const { return statesWindow_; }
+    MapDocument& document() { return frame_.document(); }
     // Runs a command from another window in the frame of the menu commands.
     // A map it changed becomes the state name; an empty name makes none, for
     // the start of an operation that a later command ends (a stroke's press).
@@ -88,8 +91,9 @@ public:
     bool isChecked(std::string_view item) const override;
     void setChecked(std::string_view item, bool checked) override;
     void setEnabled(std::string_view control, bool enabled) override;
-    void showAndDraw(ViewWindow window) override;
-    void hideWindow(ViewWindow window) override;
+    void refreshViews() override;
+    void redrawWireframes() override;
+    void hideViewsForNewMap() override;
     void newOverheadBitmap() override;
     void setPointInfo(const std::string& text) override;
     void appendHistory(const std::string& line) override;
@@ -125,7 +129,6 @@ private:
     void showStep();
     QString stateName(const QAction* action) const;
     QAction* requireItem(std::string_view name) const;
-    QWidget* viewWidget(ViewWindow window) const;
     void toggleWindow(const char* item, QWidget* window);
     // False when the user keeps the window open rather than lose a changed map.
     bool mayClose();
@@ -140,6 +143,7 @@ private:
     WrappingMenuBar* menuBar_;
     QHash<QString, QAction*> actions_;
     ViewWindows windows_{};
+    std::optional<MapViews> mapViews_;
     MapStates states_;
     QWidget* statesWindow_ = nullptr;
     RecentFiles* recentFiles_ = nullptr;

@@ -1,6 +1,6 @@
 #include "views/overhead_window.h"
 
-#include "core/app_state.h"
+#include "core/map_document.h"
 #include "views/image_box.h"
 #include "views/overhead_map.h"
 
@@ -8,9 +8,9 @@
 
 namespace tolvar {
 
-TfrmMapDisplay::TfrmMapDisplay(QWidget* parent)
+TfrmMapDisplay::TfrmMapDisplay(const MapDocument& map, QWidget* parent)
     : ViewForm(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      imgMap_(new ImageBox(this)), labPointInfo_(new QLabel(this)), labMapInfo_(new QLabel(this))
+      map_(map), imgMap_(new ImageBox(this)), labPointInfo_(new QLabel(this)), labMapInfo_(new QLabel(this))
 {
     setObjectName("frmMapDisplay");
     setWindowTitle("Overhead Map");
@@ -26,7 +26,7 @@ TfrmMapDisplay::TfrmMapDisplay(QWidget* parent)
 
 void TfrmMapDisplay::redraw()
 {
-    const MapStatistics stats = DrawOverheadMap(appState(), plan_);
+    const MapStatistics stats = DrawOverheadMap(map_.state(), plan_);
     labMapInfo_->setText(QString::fromStdString(MapInfoText(stats)));
     showPlan();
 }
@@ -36,7 +36,7 @@ QImage TfrmMapDisplay::viewBuffer() const { return plan_.pixels.empty() ? QImage
 // The image keeps showing the last plan until the next is drawn: a blank
 // one would flash black over a map that has not changed, during a stroke
 // or after a cancelled Open.
-void TfrmMapDisplay::newBitmap() { plan_ = NewOverheadBitmap(appState()); }
+void TfrmMapDisplay::newBitmap() { plan_ = NewOverheadBitmap(map_.state()); }
 
 // The image control stretches the plan over its 256 x 256 points.
 void TfrmMapDisplay::showPlan() { imgMap_->setImage(toQImage(StretchPlan(plan_))); }
@@ -48,7 +48,7 @@ void TfrmMapDisplay::imgMapMouseDown(QPoint point)
     if (plan_.pixels.empty())
         return;
     const PlanCell cell = PlanCellAt(plan_, point.x(), point.y());
-    setPointInfo(QString::fromStdString(PointInfoText(appState().HeightMap, cell)));
+    setPointInfo(QString::fromStdString(PointInfoText(map_.heights(), cell)));
 }
 
 } // namespace tolvar

@@ -8,6 +8,7 @@ class QLabel;
 namespace tolvar {
 
 class ImageBox;
+class MapDocument;
 
 // "Overhead Map": the plan image of the whole map, the statistics line and
 // the point readout.
@@ -15,7 +16,7 @@ class TfrmMapDisplay : public ViewForm {
     Q_OBJECT
 
 public:
-    explicit TfrmMapDisplay(QWidget* parent = nullptr);
+    explicit TfrmMapDisplay(const MapDocument& map, QWidget* parent = nullptr);
 
     // DrawOverheadMap: the plan and the statistics line.
     void redraw() override;
@@ -30,6 +31,7 @@ public:
 private:
     void showPlan();
 
+    const MapDocument& map_;
     RgbImage plan_;
     ImageBox* imgMap_;
     QLabel* labPointInfo_;

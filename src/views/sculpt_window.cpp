@@ -1,6 +1,6 @@
 #include "views/sculpt_window.h"
 
-#include "core/app_state.h"
+#include "core/map_document.h"
 #include "core/error.h"
 #include "core/number_text.h"
 #include "sculpt/stroke_commands.h"
@@ -24,19 +24,19 @@ int nearestCell(double at)
 }
 
 // The cells whose shading reads the given ones: one more on every side.
-CellRect withNeighbours(const CellRect& cells, int rows, int cols)
+CellRect withNeighbours(const CellRect& cells, MapSize size)
 {
     if (cells.empty())
         return cells;
-    return {std::max(cells.firstRow - 1, 1), std::min(cells.lastRow + 1, rows), std::max(cells.firstCol - 1, 1),
-            std::min(cells.lastCol + 1, cols)};
+    return {std::max(cells.firstRow - 1, 1), std::min(cells.lastRow + 1, int{size.rows}), std::max(cells.firstCol - 1, 1),
+            std::min(cells.lastCol + 1, int{size.cols})};
 }
 
 } // namespace
 
-TfrmSculpt::TfrmSculpt(CommandRunner run, QWidget* parent)
-    : ViewForm(parent), run_(std::move(run)), imgSculpt_(new SculptCanvas(this)), labSculptStatus_(new QLabel(this)),
-      labSculptView_(new QLabel(this))
+TfrmSculpt::TfrmSculpt(const MapDocument& map, CommandRunner run, QWidget* parent)
+    : ViewForm(parent), map_(map), run_(std::move(run)), imgSculpt_(new SculptCanvas(this)),
+      labSculptStatus_(new QLabel(this)), labSculptView_(new QLabel(this))
 {
     setObjectName("frmSculpt");
     setWindowTitle("Sculpt");
@@ -162,15 +162,15 @@ void TfrmSculpt::readContourInterval()
 
 void TfrmSculpt::redraw()
 {
-    const AppState& s = appState();
-    if (s.MapRows == 0 || s.MapCols == 0)
+    const MapSize size = map_.size();
+    if (size.rows == 0 || size.cols == 0)
         return;
-    const bool newSize = picture_.width != s.MapCols || picture_.height != s.MapRows;
+    const bool newSize = picture_.width != size.cols || picture_.height != size.rows;
     if (newSize)
-        picture_.resize(s.MapCols, s.MapRows);
-    scale_ = ColourScale(s.HeightMap, s.MapRows, s.MapCols);
-    ramp_.emplace(s.params.SeaLevel, scale_);
-    paintCells({1, s.MapRows, 1, s.MapCols});
+        picture_.resize(size.cols, size.rows);
+    scale_ = ColourScale(map_.heights(), size.rows, size.cols);
+    ramp_.emplace(map_.state().params.SeaLevel, scale_);
+    paintCells(CellRect::Whole(size));
     if (newSize)
         fitToView();
     showView();
@@ -189,10 +189,10 @@ void TfrmSculpt::paintCells(const CellRect& cells)
 {
     if (cells.empty() || !ramp_)
         return;
-    const AppState& s = appState();
-    SculptPicture(s.HeightMap, s.MapRows, s.MapCols, *ramp_, look_).paint(cells, picture_);
-    imgSculpt_->showPixels(picture_, QRect(QPoint(cells.firstCol - 1, s.MapRows - cells.lastRow),
-                                           QPoint(cells.lastCol - 1, s.MapRows - cells.firstRow)));
+    const MapSize size = map_.size();
+    SculptPicture(map_.heights(), size.rows, size.cols, *ramp_, look_).paint(cells, picture_);
+    imgSculpt_->showPixels(picture_, QRect(QPoint(cells.firstCol - 1, size.rows - cells.lastRow),
+                                           QPoint(cells.lastCol - 1, size.rows - cells.firstRow)));
 }
 
 // One pixel per cell where the view has room for it, else the whole map.
@@ -240,8 +240,7 @@ void TfrmSculpt::drag(MapSpot spot)
 // The changed cells only are shaded again; the other views wait for the release.
 void TfrmSculpt::showStroke(const CellRect& cells, MapSpot spot)
 {
-    const AppState& s = appState();
-    paintCells(withNeighbours(cells, s.MapRows, s.MapCols));
+    paintCells(withNeighbours(cells, map_.size()));
     showStatus(spot);
     if (!cells.empty())
         emit mapRegionChanged(cells.firstRow, cells.lastRow, cells.firstCol, cells.lastCol);
@@ -258,9 +257,9 @@ void TfrmSculpt::release()
 
 void TfrmSculpt::showStatus(MapSpot spot)
 {
-    const AppState& s = appState();
-    labSculptStatus_->setText(QString::fromStdString(
-        SculptStatusText(s.HeightMap, s.MapRows, s.MapCols, nearestCell(spot.row), nearestCell(spot.col))));
+    labSculptStatus_->setText(QString::fromStdString(SculptStatusText(map_.heights(), map_.size().rows,
+                                                                      map_.size().cols, nearestCell(spot.row),
+                                                                      nearestCell(spot.col))));
 }
 
 } // namespace tolvar

@@ -18,6 +18,7 @@ class QLineEdit;
 namespace tolvar {
 
 class Frame;
+class MapDocument;
 
 // "Sculpt": the whole map, hill-shaded or with contours, on which the brushes
 // of its tool bar shape the heights with the mouse.
@@ -30,7 +31,7 @@ public:
     // the state its map becomes; the others pass an empty name.
     using CommandRunner = std::function<void(const std::function<void(Frame&)>&, const QString& stateName)>;
 
-    explicit TfrmSculpt(CommandRunner run, QWidget* parent = nullptr);
+    TfrmSculpt(const MapDocument& map, CommandRunner run, QWidget* parent = nullptr);
     ~TfrmSculpt() override;
 
     void redraw() override;
@@ -57,6 +58,7 @@ private:
     void fitToView();
     void addScalingKey(const char* key, QLineEdit* box, double factor, int highest);
 
+    const MapDocument& map_;
     CommandRunner run_;
     QComboBox* cboBrush_;
     QLineEdit* ediRadius_;

@@ -1,6 +1,6 @@
 #include "views/view3d_window.h"
 
-#include "core/app_state.h"
+#include "core/map_document.h"
 #include "core/error.h"
 #include "core/number_text.h"
 #include "core/ui_port.h"
@@ -74,8 +74,8 @@ QWidget* materialLegend(QWidget* parent)
 
 } // namespace
 
-Tfrm3D::Tfrm3D(const UiPort& boxes, QWidget* parent)
-    : ViewForm(parent), boxes_(boxes), heightScale_(new QSpinBox(this)), gameLight_(new QCheckBox("Game light", this)),
+Tfrm3D::Tfrm3D(const MapDocument& map, const UiPort& boxes, QWidget* parent)
+    : ViewForm(parent), map_(map), boxes_(boxes), heightScale_(new QSpinBox(this)), gameLight_(new QCheckBox("Game light", this)),
       materials_(new QCheckBox("Materials", this)), legend_(materialLegend(this)), view_(new TerrainView(this))
 {
     setObjectName("frm3D");
@@ -139,12 +139,14 @@ void Tfrm3D::requireOpenGL()
 
 void Tfrm3D::redraw()
 {
-    const AppState& s = appState();
-    const int seaLevel = seaLevelOf(QString::fromStdString(boxes_.text(Box::ediSeaLevel))).value_or(s.params.SeaLevel);
-    view_->setGameLayers(gameLight_->isChecked() ? GameLightOf(s.HeightMap, s.MapRows) : std::vector<std::uint8_t>{},
-                         materials_->isChecked() ? GameMaterialsOf(s.HeightMap, s.MapRows) : std::vector<std::uint8_t>{});
+    const int seaLevel =
+        seaLevelOf(QString::fromStdString(boxes_.text(Box::ediSeaLevel))).value_or(map_.state().params.SeaLevel);
+    const Grid& heights = map_.heights();
+    const int rows = map_.size().rows;
+    view_->setGameLayers(gameLight_->isChecked() ? GameLightOf(heights, rows) : std::vector<std::uint8_t>{},
+                         materials_->isChecked() ? GameMaterialsOf(heights, rows) : std::vector<std::uint8_t>{});
     shownCompanions_ = gameCompanions().version;
-    view_->setMap(s.HeightMap, s.MapRows, s.MapCols, seaLevel, float(heightScale_->value()));
+    view_->setMap(heights, rows, map_.size().cols, seaLevel, float(heightScale_->value()));
 }
 
 void Tfrm3D::redrawGameLayers()
@@ -178,7 +180,7 @@ std::string Tfrm3D::cameraText() const
 void Tfrm3D::updateRows(int firstRow, int lastRow)
 {
     if (isVisible())
-        view_->updateRows(appState().HeightMap, firstRow, lastRow);
+        view_->updateRows(map_.heights(), firstRow, lastRow);
 }
 
 // The land's colours change at the sea level too, not only the water's height.

@@ -9,6 +9,7 @@ class QSpinBox;
 
 namespace tolvar {
 
+class MapDocument;
 class TerrainView;
 class UiPort;
 
@@ -21,7 +22,7 @@ public:
     static constexpr int DefaultHeightScale = 4;
 
     // The main window's Sea Level box gives the water's height.
-    explicit Tfrm3D(const UiPort& boxes, QWidget* parent = nullptr);
+    Tfrm3D(const MapDocument& map, const UiPort& boxes, QWidget* parent = nullptr);
 
     // False on a display that offers no OpenGL.
     static bool openGLAvailable();
@@ -52,6 +53,7 @@ signals:
     void savePictureRequested();
 
 private:
+    const MapDocument& map_;
     const UiPort& boxes_;
     QSpinBox* heightScale_;
     QCheckBox* gameLight_;

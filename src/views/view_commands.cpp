@@ -57,18 +57,10 @@ void chooseSize(Frame& frame, std::string_view item, std::int32_t size, bool toC
     frame.RefreshViews();
 }
 
-void redrawWireframes(UiPort& ui)
-{
-    if (ui.isChecked("Wireframe2"))
-        ui.showAndDraw(ViewWindow::frmDisplay);
-    if (ui.isChecked("WinG1"))
-        ui.showAndDraw(ViewWindow::frm1st);
-}
-
 void chooseScheme(Frame& frame, std::string_view item)
 {
     checkOnly(frame.ui(), SchemeItems, item);
-    redrawWireframes(frame.ui());
+    frame.ui().redrawWireframes();
 }
 
 } // namespace
@@ -115,7 +107,7 @@ void Filled1Click(Frame& frame)
 {
     UiPort& ui = frame.ui();
     ui.setChecked("Filled1", !ui.isChecked("Filled1"));
-    redrawWireframes(ui);
+    ui.redrawWireframes();
 }
 
 MeshFill CheckedFill(const UiPort& ui) { return ui.isChecked("Filled1") ? MeshFill::Filled : MeshFill::Outline; }

@@ -1,6 +1,6 @@
 #include "views/wing_window.h"
 
-#include "core/app_state.h"
+#include "core/map_document.h"
 #include "core/ui_port.h"
 #include "surface/wing_image.h"
 #include "views/view_commands.h"
@@ -8,7 +8,8 @@
 
 namespace tolvar {
 
-Tfrm1st::Tfrm1st(const UiPort& menu, QWidget* parent) : ViewForm(parent), menu_(menu), wg1st_(new TWinGImage(this))
+Tfrm1st::Tfrm1st(const MapDocument& map, const UiPort& menu, QWidget* parent)
+    : ViewForm(parent), map_(map), menu_(menu), wg1st_(new TWinGImage(this))
 {
     setObjectName("frm1st");
     setWindowTitle("WinG Wireframe");
@@ -18,7 +19,7 @@ Tfrm1st::Tfrm1st(const UiPort& menu, QWidget* parent) : ViewForm(parent), menu_(
 
 void Tfrm1st::redraw()
 {
-    DrawWinGWireframe(wg1st_->WinG, wg1st_->width(), wg1st_->height(), appState(), CheckedScheme(menu_),
+    DrawWinGWireframe(wg1st_->WinG, wg1st_->width(), wg1st_->height(), map_.state(), CheckedScheme(menu_),
                       menu_.isChecked("ZoomOverlay1"), CheckedFill(menu_));
     wg1st_->update();
     drawn_ = true;

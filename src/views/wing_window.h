@@ -5,6 +5,7 @@
 namespace tolvar {
 
 class TWinGImage;
+class MapDocument;
 class UiPort;
 
 // "WinG Wireframe": the wireframe drawn on the 8-bit surface, stretched over
@@ -14,7 +15,7 @@ class Tfrm1st : public ViewForm {
 
 public:
     // The menu's check marks choose the colours and the zoom overlay.
-    explicit Tfrm1st(const UiPort& menu, QWidget* parent = nullptr);
+    Tfrm1st(const MapDocument& map, const UiPort& menu, QWidget* parent = nullptr);
 
     // DrawWinGWireframe
     void redraw() override;
@@ -24,6 +25,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    const MapDocument& map_;
     const UiPort& menu_;
     TWinGImage* wg1st_;
     bool drawn_ = false;

@@ -1,6 +1,6 @@
 #include "views/wireframe_window.h"
 
-#include "core/app_state.h"
+#include "core/map_document.h"
 #include "formats/bitmap_file.h"
 #include "views/image_box.h"
 #include "views/view_commands.h"
@@ -10,8 +10,8 @@
 
 namespace tolvar {
 
-TfrmDisplay::TfrmDisplay(const UiPort& menu, QWidget* parent)
-    : ViewForm(parent), menu_(menu), imgDisplay_(new ImageBox(this))
+TfrmDisplay::TfrmDisplay(const MapDocument& map, const UiPort& menu, QWidget* parent)
+    : ViewForm(parent), map_(map), menu_(menu), imgDisplay_(new ImageBox(this))
 {
     setObjectName("frmDisplay");
     setWindowTitle("Wireframe Display");
@@ -25,7 +25,7 @@ TfrmDisplay::TfrmDisplay(const UiPort& menu, QWidget* parent)
 
 void TfrmDisplay::redraw()
 {
-    DrawWireframe(picture_, imgDisplay_->width(), imgDisplay_->height(), appState(), CheckedScheme(menu_),
+    DrawWireframe(picture_, imgDisplay_->width(), imgDisplay_->height(), map_.state(), CheckedScheme(menu_),
                   CheckedFill(menu_));
     imgDisplay_->setImage(toQImage(picture_));
 }

@@ -6,6 +6,7 @@
 namespace tolvar {
 
 class ImageBox;
+class MapDocument;
 class UiPort;
 
 // "Wireframe Display": the bitmap wireframe of the viewed window of the map,
@@ -15,7 +16,7 @@ class TfrmDisplay : public ViewForm {
 
 public:
     // The menu's check marks choose the colour scheme.
-    explicit TfrmDisplay(const UiPort& menu, QWidget* parent = nullptr);
+    TfrmDisplay(const MapDocument& map, const UiPort& menu, QWidget* parent = nullptr);
 
     // DrawWireframe
     void redraw() override;
@@ -27,6 +28,7 @@ signals:
     void doubleClicked();
 
 private:
+    const MapDocument& map_;
     const UiPort& menu_;
     RgbImage picture_;
     ImageBox* imgDisplay_;

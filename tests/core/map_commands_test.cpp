@@ -20,7 +20,7 @@ TEST_F(FrameTest, UndoRestoresTheSnapshotOnceAndSaysSo)
     EXPECT_EQ(map()(3, 4), 100);
     EXPECT_EQ(map()(128, 128), 0);
     EXPECT_FALSE(ui.enabled["UndoZ1"]);
-    EXPECT_EQ(ui.calls, (std::vector<std::string>{"show frmMapDisplay", "show frm1st", "point Undone"}));
+    EXPECT_EQ(ui.calls, (std::vector<std::string>{"refresh views", "point Undone"}));
     EXPECT_TRUE(ui.history.empty());
 }
 
@@ -57,10 +57,7 @@ TEST_F(FrameTest, NewConfirmedClearsTheWholeDataAreaAndUnlocksTheSize)
     EXPECT_TRUE(ui.boxEnabled[Box::cboHeight]);
     EXPECT_TRUE(ui.enabled["Save1"]);
     EXPECT_EQ(ui.history, std::vector<std::string>{"New"});
-    EXPECT_EQ(ui.calls, (std::vector<std::string>{"new bitmap", "hide frmMapDisplay", "hide frmDisplay",
-                                                  "show frmMapDisplay", "show frm1st"}));
-    EXPECT_TRUE(ui.isChecked("Plan1"));
-    EXPECT_FALSE(ui.isChecked("Wireframe2"));
+    EXPECT_EQ(ui.calls, (std::vector<std::string>{"new bitmap", "hide views for new map", "refresh views"}));
 
     // Undo brings back the 128 x 128 map only.
     Undo(frame);
@@ -78,7 +75,7 @@ TEST_F(FrameTest, NewCancelledKeepsTheMapButStillLogsAndRefreshes)
     EXPECT_EQ(map()(1, 1), 9);
     EXPECT_FALSE(ui.enabled.count("Save1"));
     EXPECT_EQ(ui.history, std::vector<std::string>{"New"});
-    EXPECT_EQ(ui.calls, (std::vector<std::string>{"show frmMapDisplay", "show frm1st"}));
+    EXPECT_EQ(ui.calls, (std::vector<std::string>{"refresh views"}));
 }
 
 TEST_F(FrameTest, AfterNewALargerSizeCanBeChosen)

@@ -91,7 +91,7 @@ TEST_F(Effects, EachItemWritesItsLinesBeforeItsPrologue)
     for (const auto& [item, lines, framing] : Framings) {
         const std::string f = framing;
         std::vector<std::string> calls;
-        for (const char* call : {"H busy on", "B new bitmap", "R show frmMapDisplay", "R show frm1st", "H busy off"})
+        for (const char* call : {"H busy on", "B new bitmap", "R refresh views", "H busy off"})
             if (f.find(call[0]) != std::string::npos)
                 calls.push_back(call + 2);
         for (const char* real : {".1", "x"}) {

@@ -172,8 +172,7 @@ TEST_F(HeightFileTest, OpenTakesTheSizeFromTheLengthAndPlacesEveryWordByTiles)
     EXPECT_EQ(map(), loaded(before, bytes, 256));
     EXPECT_EQ(map()(1, 129), Mark & 0x0FFF);
     // Two prologues around the label, then the views.
-    EXPECT_EQ(ui.calls, (std::vector<std::string>{"new bitmap", "point 65536", "new bitmap", "show frmMapDisplay",
-                                                  "show frm1st"}));
+    EXPECT_EQ(ui.calls, (std::vector<std::string>{"new bitmap", "point 65536", "new bitmap", "refresh views"}));
     EXPECT_FALSE(ui.boxEnabled[Box::cboHeight]);
     EXPECT_TRUE(ui.history.empty());
 

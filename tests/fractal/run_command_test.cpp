@@ -87,7 +87,7 @@ TEST_F(RunFractalTest, NothingIsAppendedWhileSessionLoggingIsOff)
 
 TEST_F(RunFractalTest, EachTypeRunsInsideOneFrame)
 {
-    const std::vector<std::string> refresh{"show frmMapDisplay", "show frm1st"};
+    const std::vector<std::string> refresh{"refresh views"};
     const auto framed = [&](std::vector<std::string> inner, bool cursorFirst = false) {
         std::vector<std::string> calls{"busy on", "new bitmap"};
         if (cursorFirst)
@@ -99,10 +99,10 @@ TEST_F(RunFractalTest, EachTypeRunsInsideOneFrame)
     const std::vector<std::pair<std::string, std::vector<std::string>>> expected{
         {"Mandelbrot1", framed(refresh)},
         {"MandelHigh1", framed(refresh)},
-        {"Mountains1", framed({"busy on", "busy off", "show frmMapDisplay", "show frm1st"})},
+        {"Mountains1", framed({"busy on", "busy off", "refresh views"})},
         {"Julia1", framed(refresh, true)},
-        {"JuliaBrot1", framed({"busy on", "show frmMapDisplay", "show frm1st", "busy off"})},
-        {"Circle1", framed({"busy on", "busy off", "show frmMapDisplay", "show frm1st"})},
+        {"JuliaBrot1", framed({"busy on", "refresh views", "busy off"})},
+        {"Circle1", framed({"busy on", "busy off", "refresh views"})},
     };
     for (const auto& [type, calls] : expected) {
         choose(type);

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <memory>
 
 using namespace tolvar;
 using tolvar::testing::fillIrregular;
@@ -38,12 +39,17 @@ PathPoint at(double row, double col)
     return PathPointAt(row, col);
 }
 
-Grid stroked(Grid map, const BrushSettings& settings, const std::vector<PathPoint>& path)
+Grid stroked(const Grid& map, const BrushSettings& settings, const std::vector<PathPoint>& path)
 {
-    Stroke stroke(map, Rows, Cols, settings, path.front());
+    const auto state = std::make_unique<AppState>();
+    state->HeightMap = map;
+    state->MapRows = Rows;
+    state->MapCols = Cols;
+    MapDocument document(*state);
+    Stroke stroke(document, settings, path.front());
     for (std::size_t i = 1; i < path.size(); ++i)
         stroke.moveTo(path[i]);
-    return map;
+    return state->HeightMap;
 }
 
 } // namespace

@@ -18,7 +18,7 @@ protected:
     {
         fillIrregular(state.HeightMap, 1);
         state.MapRows = state.MapCols = 512;
-        states = std::make_unique<MapStates>(state, [this] { ++steps; });
+        states = std::make_unique<MapStates>(document, [this] { ++steps; });
     }
 
     // Changes one cell, or every cell of the grid, and records a state.
@@ -34,6 +34,7 @@ protected:
     QUndoStack& stack() { return states->stack(); }
 
     AppState state;
+    MapDocument document{state};
     std::unique_ptr<MapStates> states;
     std::vector<Grid> maps; // the map after each change
     int steps = 0;
@@ -101,7 +102,7 @@ TEST_F(MapStatesTest, KeepsAtMostAHundredStatesAndSixtyFourMebibytes)
         int kept;
     } cases[] = {{false, 100}, {true, 63}};
     for (const auto& c : cases) {
-        states = std::make_unique<MapStates>(state, [] {});
+        states = std::make_unique<MapStates>(document, [] {});
         maps.clear();
         for (int i = 0; i < 120; ++i)
             change(i, c.everyCell);

@@ -76,7 +76,7 @@ TEST_F(ReplayTest, CircleLinesAreReplayedAndOtherLinesSkippedUntilAnError)
         EXPECT_EQ(ui.history, c.lines);
         EXPECT_FALSE(state().params.Replaying);
         EXPECT_EQ(state().UndoMap, undo);
-        EXPECT_EQ(!ui.calls.empty() && ui.calls.back() == "show frm1st", c.error == "(no error)") << c.lines.front();
+        EXPECT_EQ(!ui.calls.empty() && ui.calls.back() == "refresh views", c.error == "(no error)") << c.lines.front();
     }
 }
 

@@ -44,8 +44,9 @@ public:
         return found != enabled.end() && found->second;
     }
 
-    void showAndDraw(ViewWindow window) override { calls.push_back("show " + windowName(window)); }
-    void hideWindow(ViewWindow window) override { calls.push_back("hide " + windowName(window)); }
+    void refreshViews() override { calls.push_back("refresh views"); }
+    void redrawWireframes() override { calls.push_back("redraw wireframes"); }
+    void hideViewsForNewMap() override { calls.push_back("hide views for new map"); }
     void newOverheadBitmap() override { calls.push_back("new bitmap"); }
     void setPointInfo(const std::string& t) override
     {
@@ -80,23 +81,6 @@ public:
     }
 
     void heightFileUsed(const std::string&) override {}
-
-    static std::string windowName(ViewWindow window)
-    {
-        switch (window) {
-        case ViewWindow::frmDisplay:
-            return "frmDisplay";
-        case ViewWindow::frmMapDisplay:
-            return "frmMapDisplay";
-        case ViewWindow::frm1st:
-            return "frm1st";
-        case ViewWindow::frmSculpt:
-            return "frmSculpt";
-        case ViewWindow::frm3D:
-            return "frm3D";
-        }
-        return "?";
-    }
 
     std::map<Box, std::string> texts;
     std::map<Box, bool> boxEnabled;

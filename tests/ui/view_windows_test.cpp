@@ -128,3 +128,25 @@ TEST_F(ViewWindowTest, WithoutOpenGLThe3DViewSaysSoAndTheRestGoesOn)
     EXPECT_TRUE(prompter.errors().empty());
     EXPECT_TRUE(window("frmMapDisplay")->isVisible());
 }
+
+// The View menu's marks decide which windows a refresh, or a new look of
+// the wireframes, shows and draws; New leaves the marks as they were.
+TEST_F(ViewWindowTest, OnlyTheCheckedViewsShowAndDraw)
+{
+    click("WinG1"); // checked at start: hides
+    click("Wireframe2");
+    runFlatMap();
+    EXPECT_TRUE(window("frmMapDisplay")->isVisible());
+    EXPECT_TRUE(window("frmDisplay")->isVisible());
+    EXPECT_FALSE(window("frm1st")->isVisible());
+    EXPECT_FALSE(window("frmSculpt")->isVisible());
+
+    click("Contour1");
+    EXPECT_FALSE(window("frm1st")->isVisible());
+    prompter.queueConfirm(true);
+    click("New1");
+    EXPECT_TRUE(item("Plan1")->isChecked() && item("Wireframe2")->isChecked());
+    EXPECT_FALSE(item("WinG1")->isChecked());
+    EXPECT_TRUE(window("frmDisplay")->isVisible());
+    EXPECT_FALSE(window("frm1st")->isVisible());
+}
