@@ -1,3 +1,8 @@
+; The licence page: the GPL sets the terms of copying and changing Tolvar,
+; not of using it, so there is nothing to agree to.
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "These terms apply when you copy or change Tolvar; using it needs no agreement."
+!define MUI_LICENSEPAGE_BUTTON "$(^NextBtn)"
+
 ; The .hgt file type, per machine: Explorer shows height files as
 ; "Battlezone height map" with Tolvar's icon and opens them in Tolvar.
 
@@ -26,3 +31,9 @@
     DeleteRegKey /ifempty HKLM "${CLASSES}\.hgt"
   !insertmacro NotifyExplorer
 !macroend
+
+; The uninstaller removes Software\Tolvar\Tolvar, where the setup kept the
+; folder, and leaves its parent; that goes too when nothing else is in it.
+Function un.onUninstSuccess
+  DeleteRegKey /ifempty SHCTX "Software\Tolvar"
+FunctionEnd
