@@ -53,7 +53,7 @@ wineserver -w
 
 for link in 'Tolvar.lnk|tolvar.exe' 'Tolvar tutorial.lnk|docs\TUTORIAL.html'; do
   target=${link#*|}
-  grep -qaF "C:\\Program Files\\Tolvar\\$target" "$menu/${link%|*}" && [[ -f $program/${target//\\//} ]] ||
+  grep -qsaF "C:\\Program Files\\Tolvar\\$target" "$menu/${link%|*}" && [[ -f $program/${target//\\//} ]] ||
     fail "Start menu: ${link%|*} leads to no $target"
 done
 
@@ -74,7 +74,7 @@ for _ in $(seq 60); do
   sleep 1
 done
 xwininfo -name "Overhead Map" 2>/dev/null | grep -q IsViewable || fail "opening first map.hgt shows no map"
-wineserver -k
+wineserver -k 2>/dev/null || true
 wineserver -w
 
 # What the user made is not the program's to remove.
