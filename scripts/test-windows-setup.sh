@@ -31,11 +31,12 @@ fail() {
   failures=$((failures + 1))
 }
 
-# reg_value KEY [NAME]: the text of the value NAME, or of the key's default.
+# reg_value KEY [NAME]: the text of the value NAME, or of the key's default;
+# nothing when there is no such value.
 reg_value() {
   local which=(/ve)
   (($# == 2)) && which=(/v "$2")
-  wine reg query "$1" "${which[@]}" 2>/dev/null | tr -d '\r' | sed -nE 's/^ +.* +REG_SZ +(.*)/\1/p'
+  { wine reg query "$1" "${which[@]}" 2>/dev/null || true; } | tr -d '\r' | sed -nE 's/^ +.* +REG_SZ +(.*)/\1/p'
 }
 
 expect_value() { # KEY NAME-OR-EMPTY EXPECTED
@@ -77,10 +78,11 @@ xwininfo -name "Overhead Map" 2>/dev/null | grep -q IsViewable || fail "opening 
 wineserver -k 2>/dev/null || true
 wineserver -w
 
-# What the user made is not the program's to remove.
+# What the user and other programs made is not the uninstaller's to remove.
 mkdir -p "$user_data/recovery"
 echo "a recovery copy" >"$user_data/recovery/tolvar-1-1.recovery"
 wine reg add "$settings" /v geometry /d kept /f >/dev/null
+wine reg add 'HKCR\.hgt' /v PerceivedType /d document /f >/dev/null
 
 uninstall=$(reg_value "$apps" UninstallString)
 wine "${uninstall//\"/}" /S
@@ -93,6 +95,7 @@ left=$(grep -i tolvar "$WINEPREFIX/system.reg" "$WINEPREFIX/user.reg" | grep -vF
 [[ -z $left ]] || fail "left in the registry after uninstalling: $left"
 [[ -f $user_data/recovery/tolvar-1-1.recovery ]] || fail "the uninstaller removed the user's recovery copy"
 [[ $(reg_value "$settings" geometry) == kept ]] || fail "the uninstaller removed the user's settings"
+expect_value 'HKCR\.hgt' PerceivedType document
 
 echo "setup: $failures failed"
 ((failures == 0))

@@ -24,11 +24,15 @@
 
 !macro UnregisterHeightFiles
   DeleteRegKey HKLM "${CLASSES}\${PROGID}"
-  ; A program that took .hgt over since keeps it.
+  ; .hgt stays with a program that took it over since, and keeps what other
+  ; programs wrote under it.
   ReadRegStr $0 HKLM "${CLASSES}\.hgt" ""
-  StrCmp $0 "${PROGID}" 0 +3
+  StrCmp $0 "${PROGID}" 0 hgt_kept
     DeleteRegValue HKLM "${CLASSES}\.hgt" ""
-    DeleteRegKey /ifempty HKLM "${CLASSES}\.hgt"
+    EnumRegValue $0 HKLM "${CLASSES}\.hgt" 0
+    StrCmp $0 "" 0 hgt_kept
+      DeleteRegKey /ifempty HKLM "${CLASSES}\.hgt"
+  hgt_kept:
   !insertmacro NotifyExplorer
 !macroend
 
