@@ -50,12 +50,13 @@ wine wineboot --init >/dev/null 2>&1
 wine "$setup" /S
 wineserver -w
 
-"$scripts/cross-check-windows.sh" "$linux" "$program" || fail "the installed tolvar-batch.exe"
+"$scripts/cross-check-windows.sh" "$linux" "$program" || fail "the installed tolvar-batch.exe differs from the Linux build"
 
 for link in 'Tolvar.lnk|tolvar.exe' 'Tolvar tutorial.lnk|docs\TUTORIAL.html'; do
   target=${link#*|}
-  grep -qsaF "C:\\Program Files\\Tolvar\\$target" "$menu/${link%|*}" && [[ -f $program/${target//\\//} ]] ||
+  if ! grep -qsaF "C:\\Program Files\\Tolvar\\$target" "$menu/${link%|*}" || [[ ! -f $program/${target//\\//} ]]; then
     fail "Start menu: ${link%|*} leads to no $target"
+  fi
 done
 
 expect_value 'HKCR\.hgt' "" Tolvar.HeightMap
