@@ -66,6 +66,17 @@ void BM_View3DFrame(benchmark::State& bench)
 // that over the number of cores says what an idle one would take.
 BENCHMARK(BM_View3DFrame)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 
+// A frame while the mouse turns the view: the coarse mesh.
+void BM_View3DTurnFrame(benchmark::State& bench)
+{
+    for (auto _ : bench) {
+        scene->camera.orbit(2, 0);
+        scene->renderer.draw(scene->camera, ViewWidth, ViewHeight, scene->mesh.metresUp(1500), true);
+        scene->finish();
+    }
+}
+BENCHMARK(BM_View3DTurnFrame)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+
 // Heights, normals and colours of a whole new map, sent to the card.
 void BM_View3DLoad(benchmark::State& bench)
 {

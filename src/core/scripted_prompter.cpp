@@ -22,12 +22,16 @@ template <typename T> T takeAnswer(std::deque<T>& answers, T cancelled, std::opt
 bool ScriptedPrompter::confirm(const std::string& title, const std::string& text)
 {
     asked_.push_back(title + ": " + text);
+    if (!confirms_.empty() && answered_)
+        answered_(text);
     return takeAnswer(confirms_, false, unanswered_, title);
 }
 
 Answer ScriptedPrompter::ask(const std::string& title, const std::string& text)
 {
     asked_.push_back(title + ": " + text);
+    if (!answers_.empty() && answered_)
+        answered_(text);
     return takeAnswer(answers_, Answer::Cancel, unanswered_, title);
 }
 

@@ -3,6 +3,7 @@
 #include "core/prompter.h"
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,6 +18,8 @@ public:
     void queueFile(std::optional<std::string> answer) { files_.push_back(std::move(answer)); }
     void queueConfirm(bool ok) { confirms_.push_back(ok); }
     void queueAnswer(Answer answer) { answers_.push_back(answer); }
+    // Hears the text of every OK/Cancel or Yes/No/Cancel box answered.
+    void onAnswered(std::function<void(const std::string& text)> heard) { answered_ = std::move(heard); }
 
     bool confirm(const std::string& title, const std::string& text) override;
     Answer ask(const std::string& title, const std::string& text) override;
@@ -36,6 +39,7 @@ private:
     std::deque<bool> confirms_;
     std::deque<Answer> answers_;
     std::optional<std::string> unanswered_;
+    std::function<void(const std::string&)> answered_;
     std::vector<std::string> asked_;
     std::vector<std::string> errors_;
 };

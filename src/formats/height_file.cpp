@@ -120,9 +120,12 @@ std::optional<Height> askCeiling(Frame& frame)
     if (above == 0)
         return Height{0xFFFF};
     const std::string limit = IntToStr(GameHeightLimit);
-    switch (frame.prompter().ask("Save", IntToStr(static_cast<std::int64_t>(above)) + " cells are higher than " +
-                                             limit + ", the highest height the game reads. Clip them to " +
-                                             limit + " in the file?")) {
+    const std::string question = IntToStr(static_cast<std::int64_t>(above)) + " cells are higher than " + limit +
+                                 ", the highest height the game reads. Yes clips them to " + limit +
+                                 " in the file only; the map keeps its heights. No writes all 16 bits: the game "
+                                 "reads the top bits as flags, and Tolvar reads them back wrapped (6000 as 1904). "
+                                 "Cancel writes nothing.";
+    switch (frame.prompter().ask("Save", question)) {
     case Answer::Yes:
         return GameHeightLimit;
     case Answer::No:

@@ -1,6 +1,7 @@
 #include "sculpt/stroke_commands.h"
 
 #include "core/frame.h"
+#include "core/number_text.h"
 #include "sculpt/stroke_line.h"
 
 namespace tolvar {
@@ -16,6 +17,11 @@ void FinishStroke(Frame& frame, const Stroke& stroke)
 {
     frame.LogCommand(StrokeLine({stroke.settings(), stroke.path()}));
     frame.RefreshViews();
+}
+
+std::string StrokeStateName(const BrushSettings& settings)
+{
+    return std::string(BrushName(settings.kind)) + " stroke, radius " + IntToStr(settings.radius);
 }
 
 void ReplayStroke(Frame& frame, std::string_view arguments)

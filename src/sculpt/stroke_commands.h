@@ -3,6 +3,7 @@
 #include "sculpt/stroke.h"
 
 #include <memory>
+#include <string>
 #include <string_view>
 
 namespace tolvar {
@@ -16,6 +17,9 @@ std::unique_ptr<Stroke> StartStroke(Frame& frame, const BrushSettings& settings,
 
 // The release: the stroke's history line and the refresh of the views.
 void FinishStroke(Frame& frame, const Stroke& stroke);
+
+// The stroke's name among the states of the map: "Raise stroke, radius 16".
+std::string StrokeStateName(const BrushSettings& settings);
 
 // A "Brs=" line of the session history, given the text after "Brs=": the
 // stroke again on the map as it stands, point for point, without an undo

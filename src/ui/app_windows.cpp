@@ -32,8 +32,8 @@ AppWindows::AppWindows(Prompter& prompter)
       frmMapDisplay_(std::make_unique<TfrmMapDisplay>()), frmAbout_(std::make_unique<TfrmAbout>()),
       frmHistory_(std::make_unique<TfrmHistory>()), frm1st_(std::make_unique<Tfrm1st>(*form1_)),
       frmToolbox_(std::make_unique<TfrmToolbox>(*form1_)),
-      frmSculpt_(std::make_unique<TfrmSculpt>([form1 = form1_.get()](const auto& command, bool endsOperation) {
-          form1->runInFrame(command, endsOperation ? "Sculpt" : "");
+      frmSculpt_(std::make_unique<TfrmSculpt>([form1 = form1_.get()](const auto& command, const QString& name) {
+          form1->runInFrame(command, name);
       })),
       frm3D_(std::make_unique<Tfrm3D>(*form1_))
 {

@@ -20,6 +20,7 @@
 #include "views/view_form.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -85,6 +86,7 @@ BatchDriver::BatchDriver(AppWindows& windows, ScriptedPrompter& prompter, std::o
     : windows_(windows), prompter_(prompter), out_(out), err_(err)
 {
     QObject::connect(&windows_.form1(), &TForm1::closed, [this] { exited_ = true; });
+    prompter_.onAnswered([this](const std::string& text) { out_ << "box=" << text << std::endl; });
 }
 
 BatchDriver::~BatchDriver() = default;
@@ -275,6 +277,10 @@ void BatchDriver::print(const std::string& name)
 {
     std::string shown;
     QObject* target = named(name);
+    if (auto* list = qobject_cast<QAbstractItemView*>(target)) {
+        printRows(name, *list);
+        return;
+    }
     if (const auto box = boxNamed(name))
         shown = windows_.form1().text(*box);
     else if (auto* label = qobject_cast<QLabel*>(target))
@@ -292,6 +298,13 @@ void BatchDriver::print(const std::string& name)
         for (const auto& [item, button] : windows_.toolbox().buttons())
             out_ << name << '.' << item.toStdString() << '='
                  << stateWords(button->isEnabled(), button->isChecked(), button->isVisible()) << std::endl;
+}
+
+void BatchDriver::printRows(const std::string& name, const QAbstractItemView& list)
+{
+    const QAbstractItemModel& model = *list.model();
+    for (int row = 0; row < model.rowCount(); ++row)
+        out_ << name << ".row=" << model.index(row, 0).data().toString().toStdString() << std::endl;
 }
 
 void BatchDriver::writeGrid(const std::string& path)
@@ -395,7 +408,7 @@ void BatchDriver::doubleClick(const std::string& name)
     QApplication::sendEvent(image, &event);
 }
 
-// The 3D View of an orbit or zoom step, and the step's numbers.
+// The 3D View of an orbit, pan or zoom step, and the step's numbers.
 std::optional<std::pair<QWidget*, std::vector<int>>> BatchDriver::terrainStep(const std::string& value, int count) const
 {
     const auto parsed = windowAndNumbers(value, count);
@@ -408,20 +421,20 @@ std::optional<std::pair<QWidget*, std::vector<int>>> BatchDriver::terrainStep(co
     return std::pair{static_cast<QWidget*>(terrain), parsed->second};
 }
 
-// Presses the left button in the middle of the view, moves by DX, DY and
-// lets go, through the view's own mouse handlers.
-void BatchDriver::orbit(const std::string& value)
+// Presses the button in the middle of the view, moves by DX, DY and lets
+// go, through the view's own mouse handlers.
+void BatchDriver::dragTerrain(const std::string& value, Qt::MouseButton button)
 {
     const auto [view, numbers] = *terrainStep(value, 2);
     requireShown(view, value);
     const QPoint from = view->rect().center();
     const QPoint to = from + QPoint(numbers[0], numbers[1]);
-    const auto send = [view](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
-        QMouseEvent event(type, at, view->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+    const auto send = [view, button](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, at, view->mapToGlobal(at), button, buttons, Qt::NoModifier);
         QApplication::sendEvent(view, &event);
     };
-    send(QEvent::MouseButtonPress, from, Qt::LeftButton);
-    send(QEvent::MouseMove, to, Qt::LeftButton);
+    send(QEvent::MouseButtonPress, from, button);
+    send(QEvent::MouseMove, to, button);
     send(QEvent::MouseButtonRelease, to, Qt::NoButton);
 }
 

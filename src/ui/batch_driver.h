@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+class QAbstractItemView;
 class QAction;
 class QObject;
 class QWidget;
@@ -75,6 +76,7 @@ private:
     void withCancel(const std::function<void()>& click);
     bool pressProgressCancel() const;
     void print(const std::string& name);
+    void printRows(const std::string& name, const QAbstractItemView& list);
     void writeGrid(const std::string& path);
     void readHistory(const std::string& path);
     void writeHistory(const std::string& path);
@@ -84,7 +86,8 @@ private:
     void wait(int milliseconds);
     void press(const std::string& target);
     void doubleClick(const std::string& name);
-    void orbit(const std::string& value);
+    // Drags the 3D View with one mouse button: the left turns, the right slides.
+    void dragTerrain(const std::string& value, Qt::MouseButton button);
     void turnWheel(const std::string& value);
     void requireShown(const QWidget* widget, const std::string& name) const;
     void typeIntoOther(const std::string& name, const std::string& text);

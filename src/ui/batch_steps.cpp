@@ -47,6 +47,7 @@ std::string helpLines(std::string_view usage, std::string_view help)
 const std::vector<BatchDriver::StepKind>& BatchDriver::stepKinds()
 {
     const auto milliseconds = [](const Driver&, Value ms) { return millisecondsOf(ms).has_value(); };
+    const auto terrainDrag = [](const Driver& d, Value target) { return d.terrainStep(target, 2).has_value(); };
     static const std::vector<StepKind> kinds{
         {"dialog=PATH", "answer the next file dialog with PATH (dialog= cancels it)", anyValue,
          [](Driver& d, Value path) { d.prompter_.queueFile(path.empty() ? std::nullopt : std::optional(path)); }},
@@ -59,7 +60,8 @@ const std::vector<BatchDriver::StepKind>& BatchDriver::stepKinds()
         {"print=NAME",
          "print a box's or label's text, or the state of an item, button or window\n"
          "(print=frmToolbox adds a line for each of its buttons,\n"
-         "print=frm3D a line with the camera's azimuth, elevation and distance)",
+         "print=frm3D a line with the camera's azimuth, elevation and distance,\n"
+         "print=lstStates a lstStates.row= line for each row of History States)",
          [](const Driver& d, Value name) { return d.named(name) != nullptr; },
          [](Driver& d, Value name) { d.print(name); }},
         {"tool=NAME", "click the Toolbox button of the menu item or button NAME (tool=Smooth1)",
@@ -97,8 +99,11 @@ const std::vector<BatchDriver::StepKind>& BatchDriver::stepKinds()
         {"orbit=frm3D:DX,DY",
          "drag the 3D View DX, DY pixels with the left button (turns the camera);\n"
          "the 3D View needs OpenGL on a display: use --on-screen",
-         [](const Driver& d, Value target) { return d.terrainStep(target, 2).has_value(); },
-         [](Driver& d, Value target) { d.orbit(target); }},
+         terrainDrag, [](Driver& d, Value target) { d.dragTerrain(target, Qt::LeftButton); }},
+        {"pan=frm3D:DX,DY",
+         "drag the 3D View DX, DY pixels with the right button (slides the map\n"
+         "with the pointer); needs --on-screen, as orbit= does",
+         terrainDrag, [](Driver& d, Value target) { d.dragTerrain(target, Qt::RightButton); }},
         {"dblclick=frmDisplay", "double-click the wireframe display (saves WireFram.bmp)",
          [](const Driver& d, Value name) { return d.imageOf(name) != nullptr; },
          [](Driver& d, Value name) { d.doubleClick(name); }},

@@ -89,16 +89,33 @@ private:
     bool& inLongRun_;
 };
 
-// "Smooth", or "Rotate Left" for an item of a submenu.
-QString stateName(const QAction* action)
+QString caption(const QAction* action)
 {
-    QString name = action->text().remove('&');
-    if (const auto* menu = qobject_cast<const QMenu*>(action->parent()); menu && qobject_cast<QMenu*>(menu->parent()))
-        name = menu->title().remove('&') + ' ' + name;
-    return name;
+    return action->text().remove('&');
+}
+
+// The ticked item of a menu of choices.
+const QAction* tickedItem(const QAction* menuItem)
+{
+    for (const QAction* action : menuItem->menu()->actions())
+        if (action->isChecked())
+            return action;
+    return nullptr;
 }
 
 } // namespace
+
+// "Smooth", "Rotate Left" for an item of a submenu, or "Run: Julia".
+QString TForm1::stateName(const QAction* action) const
+{
+    QString name = caption(action);
+    if (const auto* menu = qobject_cast<const QMenu*>(action->parent()); menu && qobject_cast<QMenu*>(menu->parent()))
+        name = menu->title().remove('&') + ' ' + name;
+    if (action->objectName() == "Run1")
+        if (const QAction* type = tickedItem(requireItem("Type1")))
+            name += ": " + caption(type);
+    return name;
+}
 
 TForm1::TForm1(Prompter& prompter)
     : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint), prompter_(prompter), frame_(*this, prompter),
@@ -178,9 +195,8 @@ void TForm1::connectStepItems()
     QUndoStack& stack = states_.stack();
     connectItem("StepBack1", [&stack] { stack.undo(); });
     connectItem("StepForward1", [&stack] { stack.redo(); });
-    connectItem("HistoryStates1", [this, &stack] {
-        if (!statesWindow_)
-            statesWindow_ = new TfrmStates(stack, this);
+    statesWindow_ = new TfrmStates(stack, this);
+    connectItem("HistoryStates1", [this] {
         statesWindow_->show();
         statesWindow_->raise();
     });
@@ -194,12 +210,18 @@ void TForm1::showStep()
     if (const std::string size = IntToStr(s.MapRows * 10); s.MapRows != 0 && text(Box::cboHeight) != size)
         setText(Box::cboHeight, size);
     guarded([this] { frame_.RefreshViews(); });
+    // Undo's snapshot is of the map before the last operation, not of the
+    // state stepped to: no operation has run since, so there is nothing to undo.
+    setEnabled("UndoZ1", false);
     setPointInfo(states_.positionText());
 }
 
 void TForm1::recordMapState(const QString& name)
 {
-    states_.record(name);
+    // A command that wrote the label itself (Undo's "Undone", Open's word
+    // count) keeps its words; after any other the old text would be stale.
+    if (states_.record(name) && !pointInfoWritten_)
+        setPointInfo(states_.positionText());
     if (!MapChangedSinceSaved(frame_.state()))
         states_.markSaved();
     emit mapStateRecorded();
@@ -266,6 +288,8 @@ void TForm1::guarded(const std::function<void()>& command, const QString& name)
         int& depth;
         ~Depth() { --depth; }
     } depth{++commandDepth_};
+    if (depth.depth == 1)
+        pointInfoWritten_ = false;
     try {
         command();
     } catch (const Cancelled&) {
@@ -383,6 +407,7 @@ void TForm1::newOverheadBitmap()
 
 void TForm1::setPointInfo(const std::string& text)
 {
+    pointInfoWritten_ = true;
     windows_.mapDisplay->setPointInfo(QString::fromStdString(text));
 }
 

@@ -113,6 +113,7 @@ private:
     void connectStepItems();
     // After a step through the states: the views and "Step 3 of 17".
     void showStep();
+    QString stateName(const QAction* action) const;
     QAction* requireItem(std::string_view name) const;
     QWidget* viewWidget(ViewWindow window) const;
     void toggleWindow(const char* item, QWidget* window);
@@ -131,6 +132,8 @@ private:
     MapStates states_;
     QWidget* statesWindow_ = nullptr;
     int commandDepth_ = 0;
+    // The command running wrote the point label.
+    bool pointInfoWritten_ = false;
     // A long run keeps the events going while its rows are made.
     bool inLongRun_ = false;
 };

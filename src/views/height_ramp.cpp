@@ -57,6 +57,13 @@ HeightRange MapHeightRange(const Grid& grid, int rows, int cols)
     return range;
 }
 
+HeightRange ColourScale(const Grid& grid, int rows, int cols)
+{
+    constexpr int Band = GameHeightLimit + 1;
+    const int highest = MapHeightRange(grid, rows, cols).highest;
+    return {0, static_cast<Height>((highest / Band + 1) * Band - 1)};
+}
+
 HeightRamp::HeightRamp(std::int32_t seaLevel, HeightRange range) : table_(65536)
 {
     const double sea = seaLevel;
@@ -64,8 +71,9 @@ HeightRamp::HeightRamp(std::int32_t seaLevel, HeightRange range) : table_(65536)
     const double rise = std::max(1.0, range.highest - sea);
     for (std::size_t h = 0; h < table_.size(); ++h) {
         const double height = static_cast<double>(h);
-        table_[h] = height < sea ? mix(Shallow, Deep, std::min(1.0, (sea - height) / depth))
-                                 : landColour((height - sea) / rise);
+        table_[h] = h > GameHeightLimit ? AboveGameLimit
+                    : height < sea      ? mix(Shallow, Deep, std::min(1.0, (sea - height) / depth))
+                                        : landColour((height - sea) / rise);
     }
 }
 

@@ -56,6 +56,19 @@ void OrbitCamera::zoom(float steps)
     distance_ = std::clamp(distance_ * std::pow(ZoomPerStep, steps), radius_ / 50, radius_ * 20);
 }
 
+void OrbitCamera::stretchHeights(float factor, float radius)
+{
+    radius = std::max(radius, 1.0f);
+    target_.y *= factor;
+    distance_ *= radius / radius_;
+    radius_ = radius;
+}
+
+void OrbitCamera::keepAbove(float ground, float clearance)
+{
+    target_.y += std::max(0.0f, ground + clearance - eye().y);
+}
+
 Vec3 OrbitCamera::backwards() const
 {
     const float az = radians(azimuth_), el = radians(elevation_);

@@ -32,6 +32,12 @@ public:
     void pan(float dx, float dy, int viewHeight);
     // Positive steps come closer.
     void zoom(float steps);
+    // The scene's heights were multiplied by `factor` and its radius is now
+    // `radius`: the view keeps its angles and frames the scene as before.
+    void stretchHeights(float factor, float radius);
+    // Lifts the camera, looking the same way, until its eye is `clearance`
+    // above `ground`.
+    void keepAbove(float ground, float clearance);
 
     float azimuth() const { return azimuth_; }
     float elevation() const { return elevation_; }

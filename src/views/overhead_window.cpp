@@ -33,11 +33,10 @@ void TfrmMapDisplay::redraw()
 
 QImage TfrmMapDisplay::viewBuffer() const { return plan_.pixels.empty() ? QImage() : toQImage(plan_); }
 
-void TfrmMapDisplay::newBitmap()
-{
-    plan_ = NewOverheadBitmap(appState());
-    showPlan();
-}
+// The image keeps showing the last plan until the next is drawn: a blank
+// one would flash black over a map that has not changed, during a stroke
+// or after a cancelled Open.
+void TfrmMapDisplay::newBitmap() { plan_ = NewOverheadBitmap(appState()); }
 
 // The image control stretches the plan over its 256 x 256 points.
 void TfrmMapDisplay::showPlan() { imgMap_->setImage(toQImage(StretchPlan(plan_))); }

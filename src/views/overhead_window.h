@@ -21,6 +21,7 @@ public:
     void redraw() override;
     QImage viewBuffer() const override;
     // A blank plan for the current map size; every operation makes one.
+    // The picture shown stays until the plan is drawn.
     void newBitmap();
     void setPointInfo(const QString& text);
     // The readout of a press at a point of the 256 x 256 image.

@@ -76,6 +76,7 @@ void SculptCanvas::setZoom(int percent, QPointF anchor)
     horizontalScrollBar()->setValue(horizontalScrollBar()->value() + static_cast<int>(std::lround(moved.x())));
     verticalScrollBar()->setValue(verticalScrollBar()->value() + static_cast<int>(std::lround(moved.y())));
     viewport()->update();
+    emit zoomed(zoom_);
 }
 
 void SculptCanvas::setZoom(int percent)

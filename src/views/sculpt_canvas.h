@@ -49,6 +49,7 @@ signals:
     void dragged(MapSpot spot);
     void released();
     void hovered(MapSpot spot);
+    void zoomed(int percent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -44,7 +44,9 @@ void SculptPicture::paint(const CellRect& cells, RgbImage& picture) const
 {
     for (int row = cells.firstRow; row <= cells.lastRow; ++row)
         for (int col = cells.firstCol; col <= cells.lastCol; ++col)
-            picture.at(col - 1, rows_ - row) = look_.contours ? contoured(row, col) : shaded(row, col);
+            picture.at(col - 1, rows_ - row) = map_(row, col) > GameHeightLimit ? AboveGameLimit
+                                               : look_.contours                 ? contoured(row, col)
+                                                                                : shaded(row, col);
 }
 
 // The ramp colour lit by the cosine of the angle to the light, so that level

@@ -28,7 +28,8 @@ Gradient HornGradient(const Grid& map, int rows, int cols, int row, int col);
 
 // The map at one pixel per cell, oriented as the plan: row `rows` at the
 // top, column 1 at the left. Paints the cells of `cells` only, into a
-// picture of cols x rows pixels.
+// picture of cols x rows pixels; cells above GameHeightLimit unshaded, in
+// AboveGameLimit's colour.
 class SculptPicture {
 public:
     SculptPicture(const Grid& map, int rows, int cols, const HeightRamp& ramp, SculptLook look);

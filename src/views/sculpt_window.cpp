@@ -35,23 +35,30 @@ CellRect withNeighbours(const CellRect& cells, int rows, int cols)
 } // namespace
 
 TfrmSculpt::TfrmSculpt(CommandRunner run, QWidget* parent)
-    : ViewForm(parent), run_(std::move(run)), imgSculpt_(new SculptCanvas(this)), labSculptStatus_(new QLabel(this))
+    : ViewForm(parent), run_(std::move(run)), imgSculpt_(new SculptCanvas(this)), labSculptStatus_(new QLabel(this)),
+      labSculptView_(new QLabel(this))
 {
     setObjectName("frmSculpt");
     setWindowTitle("Sculpt");
     labSculptStatus_->setObjectName("labSculptStatus");
+    labSculptView_->setObjectName("labSculptView");
+    auto* status = new QHBoxLayout;
+    status->setContentsMargins(6, 0, 6, 2);
+    status->addWidget(labSculptStatus_, 1);
+    status->addWidget(labSculptView_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
     layout->addWidget(makeToolBar());
     layout->addWidget(imgSculpt_, 1);
-    layout->addWidget(labSculptStatus_);
-    labSculptStatus_->setContentsMargins(6, 0, 6, 2);
+    layout->addLayout(status);
+    showView();
 
     connect(imgSculpt_, &SculptCanvas::pressed, this, &TfrmSculpt::press);
     connect(imgSculpt_, &SculptCanvas::dragged, this, &TfrmSculpt::drag);
     connect(imgSculpt_, &SculptCanvas::released, this, &TfrmSculpt::release);
     connect(imgSculpt_, &SculptCanvas::hovered, this, &TfrmSculpt::showStatus);
+    connect(imgSculpt_, &SculptCanvas::zoomed, this, &TfrmSculpt::showView);
 }
 
 TfrmSculpt::~TfrmSculpt() = default;
@@ -93,7 +100,7 @@ QWidget* TfrmSculpt::makeToolBar()
         redraw();
     });
     connect(ediContour_, &QLineEdit::editingFinished, this,
-            [this] { run_([this](Frame&) { readContourInterval(); }, false); });
+            [this] { run_([this](Frame&) { readContourInterval(); }, {}); });
     connect(fit, &QToolButton::clicked, imgSculpt_, &SculptCanvas::fit);
     return bar;
 }
@@ -134,10 +141,21 @@ void TfrmSculpt::redraw()
     const bool newSize = picture_.width != s.MapCols || picture_.height != s.MapRows;
     if (newSize)
         picture_.resize(s.MapCols, s.MapRows);
-    ramp_.emplace(s.params.SeaLevel, MapHeightRange(s.HeightMap, s.MapRows, s.MapCols));
+    scale_ = ColourScale(s.HeightMap, s.MapRows, s.MapCols);
+    ramp_.emplace(s.params.SeaLevel, scale_);
     paintCells({1, s.MapRows, 1, s.MapCols});
     if (newSize)
         fitToScreen();
+    showView();
+}
+
+// "Zoom 100 %", after the colour scale when the map has widened it.
+void TfrmSculpt::showView()
+{
+    QString text = QString("Zoom %1 %").arg(imgSculpt_->zoom());
+    if (scale_.highest > GameHeightLimit)
+        text = QString("Colours 0 to %1 (the map rises above %2)   ").arg(scale_.highest).arg(GameHeightLimit) + text;
+    labSculptView_->setText(text);
 }
 
 void TfrmSculpt::paintCells(const CellRect& cells)
@@ -182,7 +200,7 @@ void TfrmSculpt::press(MapSpot spot)
                                   ediTarget_->text().toStdString());
             stroke_ = StartStroke(frame, settings, PathPointAt(spot.row, spot.col));
         },
-        false);
+        {});
     if (stroke_)
         showStroke(stroke_->touched(), spot);
 }
@@ -208,7 +226,8 @@ void TfrmSculpt::release()
     if (!stroke_)
         return;
     const std::unique_ptr<Stroke> stroke = std::move(stroke_);
-    run_([&stroke](Frame& frame) { FinishStroke(frame, *stroke); }, true);
+    run_([&stroke](Frame& frame) { FinishStroke(frame, *stroke); },
+         QString::fromStdString(StrokeStateName(stroke->settings())));
 }
 
 void TfrmSculpt::showStatus(MapSpot spot)

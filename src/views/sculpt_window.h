@@ -25,11 +25,10 @@ class TfrmSculpt : public ViewForm {
     Q_OBJECT
 
 public:
-    // Runs a part of a stroke in the frame of the commands; an error it
-    // throws ends up in a message box.
-    // Runs a command in the main window's frame; the flag is true for the
-    // command that ends an operation, whose map becomes a step state.
-    using CommandRunner = std::function<void(const std::function<void(Frame&)>&, bool endsOperation)>;
+    // Runs a command in the main window's frame, where an error it throws
+    // ends up in a message box. The command that ends an operation names
+    // the state its map becomes; the others pass an empty name.
+    using CommandRunner = std::function<void(const std::function<void(Frame&)>&, const QString& stateName)>;
 
     explicit TfrmSculpt(CommandRunner run, QWidget* parent = nullptr);
     ~TfrmSculpt() override;
@@ -52,6 +51,7 @@ private:
     void showStroke(const CellRect& cells, MapSpot spot);
     void paintCells(const CellRect& cells);
     void showStatus(MapSpot spot);
+    void showView();
     void readContourInterval();
     void fitToScreen();
 
@@ -65,8 +65,10 @@ private:
     QLineEdit* ediContour_;
     SculptCanvas* imgSculpt_;
     QLabel* labSculptStatus_;
+    QLabel* labSculptView_;
 
     SculptLook look_;
+    HeightRange scale_;
     std::optional<HeightRamp> ramp_;
     RgbImage picture_;
     std::unique_ptr<Stroke> stroke_;

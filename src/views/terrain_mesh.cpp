@@ -10,7 +10,7 @@ void TerrainMesh::load(const Grid& grid, int rows, int cols, int seaLevel, float
     rows_ = rows;
     cols_ = cols;
     heightScale_ = heightScale;
-    ramp_.emplace(seaLevel, MapHeightRange(grid, rows, cols));
+    ramp_.emplace(seaLevel, ColourScale(grid, rows, cols));
     vertices_.resize(static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols));
     for (int r = 1; r <= rows; ++r)
         buildRow(grid, r);
@@ -59,26 +59,59 @@ void TerrainMesh::buildRow(const Grid& grid, int r)
                 colour.red,
                 colour.green,
                 colour.blue,
-                255};
+                static_cast<std::uint8_t>(row[c] > GameHeightLimit ? 0 : 255)};
     }
 }
 
-std::vector<std::uint32_t> TerrainMesh::gridIndices(int rows, int cols)
+namespace {
+
+// Every step-th vertex of a line of n, and the last.
+std::vector<int> samples(int n, int step)
+{
+    std::vector<int> at;
+    for (int i = 0; i < n; i += step)
+        at.push_back(i);
+    if (at.back() != n - 1)
+        at.push_back(n - 1);
+    return at;
+}
+
+} // namespace
+
+std::vector<std::uint32_t> TerrainMesh::gridIndices(int rows, int cols, int step)
 {
     std::vector<std::uint32_t> indices;
     if (rows < 2 || cols < 2)
         return indices;
-    indices.reserve(static_cast<std::size_t>(rows - 1) * static_cast<std::size_t>(2 * cols + 1));
-    for (int r = 0; r + 1 < rows; ++r) {
+    const std::vector<int> rowAt = samples(rows, step);
+    const std::vector<int> colAt = samples(cols, step);
+    indices.reserve((rowAt.size() - 1) * (2 * colAt.size() + 1));
+    for (std::size_t i = 0; i + 1 < rowAt.size(); ++i) {
         // North corner first: seen from above, with north at -z, the
         // strip's first triangle (nw, sw, ne) turns anticlockwise.
-        for (int c = 0; c < cols; ++c) {
-            const auto sw = static_cast<std::uint32_t>(r * cols + c);
-            indices.insert(indices.end(), {sw + static_cast<std::uint32_t>(cols), sw});
-        }
+        for (const int c : colAt)
+            indices.insert(indices.end(), {static_cast<std::uint32_t>(rowAt[i + 1] * cols + c),
+                                           static_cast<std::uint32_t>(rowAt[i] * cols + c)});
         indices.push_back(StripRestart);
     }
     return indices;
+}
+
+std::optional<float> TerrainMesh::groundUnder(float x, float z) const
+{
+    // Vertex (r, c) stands at x = (c - centreCol) * CellMetres, z = (centreRow - r) * CellMetres.
+    const float col = x / CellMetres + (cols_ + 1) / 2.0f;
+    const float row = (rows_ + 1) / 2.0f - z / CellMetres;
+    if (rows_ < 2 || cols_ < 2 || !(col >= 1 && col <= cols_ && row >= 1 && row <= rows_))
+        return std::nullopt;
+    const int c = std::min(static_cast<int>(col), cols_ - 1);
+    const int r = std::min(static_cast<int>(row), rows_ - 1);
+    const auto y = [this](int vr, int vc) {
+        return vertices_[static_cast<std::size_t>(vr - 1) * static_cast<std::size_t>(cols_) +
+                         static_cast<std::size_t>(vc - 1)]
+            .y;
+    };
+    return std::max({y(r, c), y(r, c + 1), y(r + 1, c), y(r + 1, c + 1)});
 }
 
 } // namespace tolvar

@@ -26,7 +26,8 @@ inline constexpr float HeightUnitMetres = 0.1f;
 class TerrainMesh {
 public:
     // Builds every vertex; colours come from the shared height ramp with
-    // this sea level and the map's own height range.
+    // this sea level on the colour scale of the map. Cells above
+    // GameHeightLimit have an alpha of 0: they take their colour unlit.
     void load(const Grid& grid, int rows, int cols, int seaLevel, float heightScale);
     // Rebuilds the vertices whose position, normal or colour depend on rows
     // first..last, and returns the index range of vertices it rewrote. The
@@ -43,9 +44,13 @@ public:
     float heightScale() const { return heightScale_; }
     const std::vector<TerrainVertex>& vertices() const { return vertices_; }
     // One triangle strip a row of cells, each ending in StripRestart; its
-    // triangles turn anticlockwise seen from above.
+    // triangles turn anticlockwise seen from above. With a step of 2 the
+    // strips join every second vertex (and the last) for a quarter of the
+    // triangles.
     static constexpr std::uint32_t StripRestart = 0xFFFFFFFF;
-    static std::vector<std::uint32_t> gridIndices(int rows, int cols);
+    static std::vector<std::uint32_t> gridIndices(int rows, int cols, int step = 1);
+    // The highest corner of the cell under a point, in metres; nothing off the map.
+    std::optional<float> groundUnder(float x, float z) const;
     // Half the map's extent east-west and north-south, in metres.
     float halfWidth() const { return (cols_ - 1) * CellMetres / 2; }
     float halfDepth() const { return (rows_ - 1) * CellMetres / 2; }

@@ -24,7 +24,8 @@ varying vec3 vColour;
 void main()
 {
     float diffuse = max(dot(normal, towardsLight), 0.0);
-    vColour = colour.rgb * (0.35 + 0.75 * diffuse);
+    // An alpha of 0 marks a colour that takes no light.
+    vColour = mix(colour.rgb, colour.rgb * (0.35 + 0.75 * diffuse), colour.a);
     gl_Position = viewProjection * vec4(position, 1.0);
 }
 )";
@@ -75,17 +76,15 @@ void TerrainRenderer::initialize()
     build(terrain_, TerrainVertexShader, TerrainFragmentShader);
     build(water_, WaterVertexShader, WaterFragmentShader);
     vertices_.create();
-    indices_.create();
+    full_.buffer.create();
+    coarse_.buffer.create();
 }
 
 void TerrainRenderer::load(const TerrainMesh& mesh)
 {
     if (mesh.rows() != rows_ || mesh.cols() != cols_) {
-        const std::vector<std::uint32_t> grid = TerrainMesh::gridIndices(mesh.rows(), mesh.cols());
-        indices_.bind();
-        indices_.allocate(grid.data(), static_cast<int>(grid.size() * sizeof(std::uint32_t)));
-        indices_.release();
-        indexCount_ = static_cast<int>(grid.size());
+        send(full_, TerrainMesh::gridIndices(mesh.rows(), mesh.cols()));
+        send(coarse_, TerrainMesh::gridIndices(mesh.rows(), mesh.cols(), 2));
         rows_ = mesh.rows();
         cols_ = mesh.cols();
     }
@@ -94,6 +93,14 @@ void TerrainRenderer::load(const TerrainMesh& mesh)
     vertices_.release();
     halfWidth_ = mesh.halfWidth();
     halfDepth_ = mesh.halfDepth();
+}
+
+void TerrainRenderer::send(Indices& indices, const std::vector<std::uint32_t>& grid)
+{
+    indices.buffer.bind();
+    indices.buffer.allocate(grid.data(), static_cast<int>(grid.size() * sizeof(std::uint32_t)));
+    indices.buffer.release();
+    indices.count = static_cast<int>(grid.size());
 }
 
 void TerrainRenderer::update(const TerrainMesh& mesh, TerrainMesh::Span span)
@@ -106,31 +113,31 @@ void TerrainRenderer::update(const TerrainMesh& mesh, TerrainMesh::Span span)
     vertices_.release();
 }
 
-void TerrainRenderer::draw(const OrbitCamera& camera, int width, int height, float waterMetres)
+void TerrainRenderer::draw(const OrbitCamera& camera, int width, int height, float waterMetres, bool coarse)
 {
     glViewport(0, 0, width, height);
     glClearColor(0.72f, 0.80f, 0.88f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    if (indexCount_ == 0)
+    if (full_.count == 0)
         return;
     const Mat4 viewProjection = camera.projection(float(width) / float(std::max(height, 1))) * camera.view();
     glEnable(GL_DEPTH_TEST);
     // Slopes turned away from the camera are hidden anyway; skipping them
     // spares a software renderer much of its work.
     glEnable(GL_CULL_FACE);
-    drawTerrain(viewProjection);
+    drawTerrain(viewProjection, coarse ? coarse_ : full_);
     glDisable(GL_CULL_FACE);
     drawWater(viewProjection, waterMetres);
     glDisable(GL_DEPTH_TEST);
 }
 
-void TerrainRenderer::drawTerrain(const Mat4& viewProjection)
+void TerrainRenderer::drawTerrain(const Mat4& viewProjection, Indices& indices)
 {
     terrain_.bind();
     terrain_.setUniformValue("viewProjection", QMatrix4x4(viewProjection.data()).transposed());
     terrain_.setUniformValue("towardsLight", QVector3D(-Half, Up, -Half));
     vertices_.bind();
-    indices_.bind();
+    indices.buffer.bind();
     const int stride = sizeof(TerrainVertex);
     terrain_.enableAttributeArray("position");
     terrain_.enableAttributeArray("normal");
@@ -142,12 +149,12 @@ void TerrainRenderer::drawTerrain(const Mat4& viewProjection)
                           reinterpret_cast<const void*>(offsetof(TerrainVertex, r)));
     // Strips send a third of the indices triangles would.
     glEnable(GL_PRIMITIVE_RESTART_FIXED_INDEX);
-    glDrawElements(GL_TRIANGLE_STRIP, indexCount_, GL_UNSIGNED_INT, nullptr);
+    glDrawElements(GL_TRIANGLE_STRIP, indices.count, GL_UNSIGNED_INT, nullptr);
     glDisable(GL_PRIMITIVE_RESTART_FIXED_INDEX);
     terrain_.disableAttributeArray("position");
     terrain_.disableAttributeArray("normal");
     terrain_.disableAttributeArray("colour");
-    indices_.release();
+    indices.buffer.release();
     vertices_.release();
     terrain_.release();
 }
@@ -175,10 +182,12 @@ void TerrainRenderer::drawWater(const Mat4& viewProjection, float waterMetres)
 void TerrainRenderer::release()
 {
     vertices_.destroy();
-    indices_.destroy();
+    full_.buffer.destroy();
+    coarse_.buffer.destroy();
+    full_.count = coarse_.count = 0;
     terrain_.removeAllShaders();
     water_.removeAllShaders();
-    rows_ = cols_ = indexCount_ = 0;
+    rows_ = cols_ = 0;
 }
 
 } // namespace tolvar

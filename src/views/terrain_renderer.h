@@ -20,21 +20,29 @@ public:
     void load(const TerrainMesh& mesh);
     // Sends only the vertices of a span the mesh has rewritten.
     void update(const TerrainMesh& mesh, TerrainMesh::Span span);
-    void draw(const OrbitCamera& camera, int width, int height, float waterMetres);
+    // A coarse frame draws every second vertex of the grid, for a quarter
+    // of the triangles: what a software renderer can keep up with while
+    // the view turns.
+    void draw(const OrbitCamera& camera, int width, int height, float waterMetres, bool coarse = false);
     // Frees the buffers while their context is still current.
     void release();
 
 private:
-    void drawTerrain(const Mat4& viewProjection);
+    struct Indices {
+        QOpenGLBuffer buffer{QOpenGLBuffer::IndexBuffer};
+        int count = 0;
+    };
+    static void send(Indices& indices, const std::vector<std::uint32_t>& grid);
+    void drawTerrain(const Mat4& viewProjection, Indices& indices);
     void drawWater(const Mat4& viewProjection, float waterMetres);
 
     QOpenGLShaderProgram terrain_;
     QOpenGLShaderProgram water_;
     QOpenGLBuffer vertices_{QOpenGLBuffer::VertexBuffer};
-    QOpenGLBuffer indices_{QOpenGLBuffer::IndexBuffer};
+    Indices full_;
+    Indices coarse_;
     int rows_ = 0;
     int cols_ = 0;
-    int indexCount_ = 0;
     float halfWidth_ = 0;
     float halfDepth_ = 0;
 };

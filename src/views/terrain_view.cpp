@@ -14,6 +14,8 @@ namespace {
 
 constexpr float KeyOrbitPixels = 10;
 constexpr float WheelStepAngle = 120;
+// How long the mouse rests before the full mesh is drawn again.
+constexpr int RestMs = 150;
 
 TerrainMesh::Span merged(TerrainMesh::Span a, TerrainMesh::Span b)
 {
@@ -24,12 +26,25 @@ TerrainMesh::Span merged(TerrainMesh::Span a, TerrainMesh::Span b)
     return {first, end - first};
 }
 
+// Half the height of the map's box, and its middle.
+std::pair<float, float> heightSpan(const TerrainMesh& mesh)
+{
+    if (mesh.vertices().empty())
+        return {0, 0};
+    const auto [low, high] = std::minmax_element(mesh.vertices().begin(), mesh.vertices().end(),
+                                                 [](const auto& a, const auto& b) { return a.y < b.y; });
+    return {(high->y - low->y) / 2, (high->y + low->y) / 2};
+}
+
 } // namespace
 
-TerrainView::TerrainView(QWidget* parent) : QOpenGLWidget(parent)
+TerrainView::TerrainView(QWidget* parent) : QOpenGLWidget(parent), rest_(new QTimer(this))
 {
     setObjectName("gl3D");
     setFocusPolicy(Qt::StrongFocus);
+    rest_->setSingleShot(true);
+    rest_->setInterval(RestMs);
+    connect(rest_, &QTimer::timeout, this, &TerrainView::drawFull);
 }
 
 // The widget's context outlives this part of the object; it must not call back.
@@ -43,13 +58,16 @@ TerrainView::~TerrainView()
 void TerrainView::setMap(const Grid& grid, int rows, int cols, int seaLevel, float heightScale)
 {
     const bool newSize = rows != mesh_.rows() || cols != mesh_.cols();
+    const float oldScale = mesh_.heightScale();
     mesh_.load(grid, rows, cols, seaLevel, heightScale);
     seaLevel_ = seaLevel;
     reloadPending_ = true;
     pendingSpan_ = {};
     if (newSize)
         resetCamera();
-    update();
+    else if (heightScale != oldScale)
+        camera_.stretchHeights(heightScale / oldScale, sceneRadius());
+    cameraMoved();
 }
 
 void TerrainView::updateRows(const Grid& grid, int firstRow, int lastRow)
@@ -60,23 +78,22 @@ void TerrainView::updateRows(const Grid& grid, int firstRow, int lastRow)
     update();
 }
 
-void TerrainView::setWaterLevel(int seaLevel)
+float TerrainView::sceneRadius() const
 {
-    seaLevel_ = seaLevel;
-    update();
+    return std::hypot(mesh_.halfWidth(), mesh_.halfDepth(), heightSpan(mesh_).first);
 }
 
 void TerrainView::resetCamera()
 {
-    float lowest = 0, highest = 0;
-    if (hasMap()) {
-        const auto [low, high] = std::minmax_element(mesh_.vertices().begin(), mesh_.vertices().end(),
-                                                     [](const auto& a, const auto& b) { return a.y < b.y; });
-        lowest = low->y;
-        highest = high->y;
-    }
-    const float radius = std::hypot(mesh_.halfWidth(), mesh_.halfDepth(), (highest - lowest) / 2);
-    camera_.reset({0, (lowest + highest) / 2, 0}, radius);
+    camera_.reset({0, heightSpan(mesh_).second, 0}, sceneRadius());
+    cameraMoved();
+}
+
+void TerrainView::cameraMoved()
+{
+    const Vec3 eye = camera_.eye();
+    if (const auto ground = mesh_.groundUnder(eye.x, eye.z))
+        camera_.keepAbove(*ground, std::max(CellMetres, camera_.distance() / 50));
     update();
 }
 
@@ -98,7 +115,7 @@ void TerrainView::paintGL()
     reloadPending_ = false;
     pendingSpan_ = {};
     const qreal ratio = devicePixelRatioF();
-    renderer_.draw(camera_, int(width() * ratio), int(height() * ratio), mesh_.metresUp(seaLevel_));
+    renderer_.draw(camera_, int(width() * ratio), int(height() * ratio), mesh_.metresUp(seaLevel_), coarse_);
 }
 
 void TerrainView::releaseGL()
@@ -130,7 +147,20 @@ void TerrainView::mouseMoveEvent(QMouseEvent* event)
         camera_.orbit(float(delta.x()), float(delta.y()));
     else
         return;
-    update();
+    coarse_ = true;
+    rest_->start();
+    cameraMoved();
+}
+
+void TerrainView::mouseReleaseEvent(QMouseEvent*) { drawFull(); }
+
+void TerrainView::drawFull()
+{
+    rest_->stop();
+    if (coarse_) {
+        coarse_ = false;
+        update();
+    }
 }
 
 void TerrainView::mouseDoubleClickEvent(QMouseEvent*) { emit doubleClicked(); }
@@ -138,7 +168,7 @@ void TerrainView::mouseDoubleClickEvent(QMouseEvent*) { emit doubleClicked(); }
 void TerrainView::wheelEvent(QWheelEvent* event)
 {
     camera_.zoom(float(event->angleDelta().y()) / WheelStepAngle);
-    update();
+    cameraMoved();
 }
 
 void TerrainView::keyPressEvent(QKeyEvent* event)
@@ -169,7 +199,7 @@ void TerrainView::keyPressEvent(QKeyEvent* event)
         QOpenGLWidget::keyPressEvent(event);
         return;
     }
-    update();
+    cameraMoved();
 }
 
 } // namespace tolvar

@@ -6,6 +6,7 @@
 
 #include <QOpenGLWidget>
 #include <QPoint>
+#include <QTimer>
 
 namespace tolvar {
 
@@ -23,10 +24,12 @@ public:
     void setMap(const Grid& grid, int rows, int cols, int seaLevel, float heightScale);
     // Sends only the vertices of rows first..last again.
     void updateRows(const Grid& grid, int firstRow, int lastRow);
-    void setWaterLevel(int seaLevel);
     void resetCamera();
 
     const OrbitCamera& camera() const { return camera_; }
+    const TerrainMesh& mesh() const { return mesh_; }
+    // True while the view turns or slides with the coarse mesh.
+    bool coarse() const { return coarse_; }
     bool hasMap() const { return mesh_.rows() > 0; }
 
 signals:
@@ -37,12 +40,17 @@ protected:
     void paintGL() override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void releaseGL();
+    float sceneRadius() const;
+    // Keeps the eye above the ground under it and draws again.
+    void cameraMoved();
+    void drawFull();
 
     TerrainMesh mesh_;
     TerrainRenderer renderer_;
@@ -53,6 +61,9 @@ private:
     bool reloadPending_ = false;
     TerrainMesh::Span pendingSpan_;
     QPoint lastPoint_;
+    bool coarse_ = false;
+    // Brings the full mesh back once the mouse rests.
+    QTimer* rest_;
 };
 
 } // namespace tolvar

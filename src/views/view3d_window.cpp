@@ -114,10 +114,11 @@ void Tfrm3D::updateRows(int firstRow, int lastRow)
         view_->updateRows(appState().HeightMap, firstRow, lastRow);
 }
 
+// The land's colours change at the sea level too, not only the water's height.
 void Tfrm3D::followSeaLevel(const QString& text)
 {
-    if (const auto level = seaLevelOf(text))
-        view_->setWaterLevel(*level);
+    if (seaLevelOf(text) && view_->hasMap() && isVisible())
+        redraw();
 }
 
 } // namespace tolvar

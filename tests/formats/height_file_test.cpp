@@ -386,7 +386,9 @@ TEST_F(HeightFileTest, SaveAsksToClipCellsTheGameCannotRead)
     map()(2, 1) = 0x1234;
     const Grid before = map();
     const std::string question =
-        "Save: 3 cells are higher than 4095, the highest height the game reads. Clip them to 4095 in the file?";
+        "Save: 3 cells are higher than 4095, the highest height the game reads. Yes clips them to 4095 in the file "
+        "only; the map keeps its heights. No writes all 16 bits: the game reads the top bits as flags, and Tolvar "
+        "reads them back wrapped (6000 as 1904). Cancel writes nothing.";
     const std::vector<std::uint8_t> clippedHead{0xFF, 0x0F, 0xFF, 0x0F, 0xFF, 0x0F};
     const std::vector<std::uint8_t> wholeHead{0x00, 0x10, 0xFF, 0xFF, 0xFF, 0x0F};
 

@@ -150,3 +150,28 @@ TEST(Brush, DoesNotDependOnHowOftenTheMouseReports)
             EXPECT_TRUE(a != original) << name;
         }
 }
+
+// Raise over cells Set Height put at 65535 keeps them there, and Lower over
+// cells put at 0 keeps those; around the pad, on heights all over the range,
+// no cell moves the wrong way, as a wrap past either end would.
+TEST(Brush, StopsAtTheEndsOfTheHeightRange)
+{
+    Grid original;
+    fillIrregular(original, 5);
+    const std::vector<PathPoint> path{at(12.3, 17.6), at(25.1, 30.4), at(31, 9.75)};
+    for (const auto& [kind, end] : {std::pair{BrushKind::Raise, 65535}, std::pair{BrushKind::Lower, 0}}) {
+        const Grid pad = stroked(original, {BrushKind::SetHeight, 5, 100, 100, end}, path);
+        const Grid worked = stroked(pad, {kind, 8, 100, 40, 0}, path);
+        const int way = kind == BrushKind::Raise ? 1 : -1;
+        int atEnd = 0, moved = 0, wrongWay = 0;
+        for (int r = 1; r <= Rows; ++r)
+            for (int c = 1; c <= Cols; ++c) {
+                atEnd += pad(r, c) == end;
+                moved += worked(r, c) != pad(r, c);
+                wrongWay += (worked(r, c) - pad(r, c)) * way < 0;
+            }
+        EXPECT_EQ(wrongWay, 0) << BrushName(kind);
+        EXPECT_GT(atEnd, 200) << BrushName(kind);
+        EXPECT_GT(moved, 200) << BrushName(kind);
+    }
+}

@@ -17,6 +17,15 @@ std::string readFile(const std::string& path)
     return text.str();
 }
 
+std::vector<int> readGrid(const std::string& path)
+{
+    const std::string bytes = readFile(path);
+    std::vector<int> cells(bytes.size() / 2);
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        cells[i] = static_cast<unsigned char>(bytes[2 * i]) | static_cast<unsigned char>(bytes[2 * i + 1]) << 8;
+    return cells;
+}
+
 namespace {
 
 std::unique_ptr<QProcess> process(const std::string& program, const std::vector<std::string>& arguments)

@@ -31,4 +31,7 @@ std::unique_ptr<QProcess> startBatch(const std::vector<std::string>& arguments);
 // The whole content of a file; empty when it cannot be read.
 std::string readFile(const std::string& path);
 
+// The cells of a file that a grid= step wrote, 514 x 514 words, row 0 first.
+std::vector<int> readGrid(const std::string& path);
+
 } // namespace tolvar::testing

@@ -12,6 +12,7 @@ namespace {
 // Steps after a close that went through are never taken, so "print=Form1"
 // shows whether the window stayed open.
 const std::string stayedOpen = "Form1=enabled unchecked visible\n";
+const std::string asked = "box=Save changes to the map before closing?\n";
 
 } // namespace
 
@@ -27,19 +28,19 @@ TEST(BatchClose, AChangedMapIsNeverClosedWithoutAsking)
         std::string out;
     } cases[] = {
         {{"Exit1", "print=Form1"}, 0, ""}, // no map: no question
-        {{"Run1", grid, "answer=cancel", "Exit1", "print=Form1", grid + "2"}, 0, stayedOpen},
-        {{"Run1", "answer=no", "Exit1", "print=Form1"}, 0, ""},
-        {{"Run1", "answer=yes", "dialog=", "Exit1", "print=Form1"}, 0, stayedOpen}, // save cancelled
-        {{"Run1", "answer=yes", unwritable, "Exit1"}, 1, ""},                       // save failed
+        {{"Run1", grid, "answer=cancel", "Exit1", "print=Form1", grid + "2"}, 0, asked + stayedOpen},
+        {{"Run1", "answer=no", "Exit1", "print=Form1"}, 0, asked},
+        {{"Run1", "answer=yes", "dialog=", "Exit1", "print=Form1"}, 0, asked + stayedOpen}, // save cancelled
+        {{"Run1", "answer=yes", unwritable, "Exit1"}, 1, asked},                            // save failed
         // A failed save, from the menu or the question, leaves the map unsaved.
         {{"--keep-going", "Run1", unwritable, "Save1", "answer=yes", unwritable, "Exit1", "print=Form1",
           "answer=cancel", "Exit1", "print=Form1"},
          1,
-         stayedOpen + stayedOpen},
+         asked + stayedOpen + asked + stayedOpen},
         {{"Run1", saved, "Save1", "Exit1", "print=Form1"}, 0, ""},
-        {{"Run1", saved, "Save1", "UndoZ1", "answer=cancel", "Exit1", "print=Form1"}, 0, stayedOpen},
+        {{"Run1", saved, "Save1", "UndoZ1", "answer=cancel", "Exit1", "print=Form1"}, 0, asked + stayedOpen},
         {{saved, "Open1", "Exit1", "print=Form1"}, 0, ""},
-        {{saved, "Open1", "Smooth1", "answer=cancel", "Exit1", "print=Form1"}, 0, stayedOpen},
+        {{saved, "Open1", "Smooth1", "answer=cancel", "Exit1", "print=Form1"}, 0, asked + stayedOpen},
         {{"Run1", "Exit1"}, 2, ""}, // the question has no answer waiting
     };
     for (const auto& c : cases) {
@@ -59,7 +60,7 @@ TEST(BatchClose, YesSavesTheMapBeforeClosing)
     const auto closed = runBatch({"ediRandSeed=9", "SetRandSeed1", "Circle1", "Run1", "grid=" + dir + "/before",
                                   "answer=yes", "dialog=" + dir + "/m.hgt", "Exit1", "print=Form1"});
     ASSERT_EQ(closed.status, 0) << closed.err;
-    EXPECT_EQ(closed.out, "");
+    EXPECT_EQ(closed.out, asked);
     const auto reopened = runBatch({"dialog=" + dir + "/m.hgt", "Open1", "grid=" + dir + "/after"});
     ASSERT_EQ(reopened.status, 0) << reopened.err;
     const std::string before = readFile(dir + "/before"), after = readFile(dir + "/after");

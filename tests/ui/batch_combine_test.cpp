@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 // Copy, a quarter turn left and Add through the real menus: each cell of the
 // 128 map plus the cell the turn brings there, as 514 x 514 little-endian words.
@@ -15,14 +13,7 @@ TEST(BatchCombine, CopyEnablesCombineAndAddMixesTheTurnedMap)
                                               "print=Combine1", "RotLeft1", "Add1", "grid=" + dir + "/b"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "Combine1=disabled unchecked visible\nCombine1=enabled unchecked visible\n");
-    const auto words = [&](const char* name) {
-        std::ifstream in(dir + name, std::ios::binary);
-        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-        std::vector<int> cells(bytes.size() / 2);
-        for (std::size_t i = 0; i < cells.size(); ++i)
-            cells[i] = static_cast<unsigned char>(bytes[2 * i]) | static_cast<unsigned char>(bytes[2 * i + 1]) << 8;
-        return cells;
-    };
+    const auto words = [&](const char* name) { return tolvar::testing::readGrid(dir + name); };
     const std::vector<int> old = words("/a");
     ASSERT_EQ(old.size(), 514u * 514u);
     std::vector<int> want = old;

@@ -195,7 +195,8 @@ TEST_F(BatchCommands, TheExchangeFormatsSaveAndOpenThroughTheirItems)
                              "confirm=ok", "New1", "dialog=map.r16", "OpenBinaryFile1", "grid=r16.raw"},
                             dir);
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "SaveBitmap1=disabled unchecked visible\nSaveBinaryFile1=enabled unchecked visible\n");
+    EXPECT_EQ(r.out, "SaveBitmap1=disabled unchecked visible\nSaveBinaryFile1=enabled unchecked visible\n"
+                     "box=This will clear the current map.\nbox=This will clear the current map.\n");
     EXPECT_NE(readFile(dir + "/run.raw"), gridWith(128, 0));
     EXPECT_TRUE(readFile(dir + "/png.raw") == readFile(dir + "/run.raw"));
     EXPECT_TRUE(readFile(dir + "/r16.raw") == readFile(dir + "/run.raw"));

@@ -55,7 +55,7 @@ TEST(BatchDriver, AnErrorBoxEndsTheRunWithStatusOne)
     const auto r = runBatch({"cboHeight=abc", "confirm=ok", "New1", "print=ediShift"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "error: 'abc' is not a valid integer value\n");
-    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.out, "box=This will clear the current map.\n");
 }
 
 TEST(BatchDriver, KeepGoingCarriesOnAfterAnError)
@@ -64,7 +64,7 @@ TEST(BatchDriver, KeepGoingCarriesOnAfterAnError)
                              "New1", "print=Save1"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "error: 'abc' is not a valid integer value\n");
-    EXPECT_EQ(r.out, "Save1=enabled unchecked visible\n");
+    EXPECT_EQ(r.out, "box=This will clear the current map.\nbox=This will clear the current map.\nSave1=enabled unchecked visible\n");
 }
 
 TEST(BatchDriver, RefusesWhatAUserCouldNotDo)
@@ -110,7 +110,7 @@ TEST(BatchDriver, ALockedSizeBoxCannotBeTypedInto)
     // A failed read after the size is taken leaves the size box locked.
     const auto r = runBatch({"--keep-going", "ediReal=x", "confirm=ok", "New1", "print=cboHeight", "cboHeight=2560"});
     EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.out, "cboHeight=1280\n");
+    EXPECT_EQ(r.out, "box=This will clear the current map.\ncboHeight=1280\n");
     EXPECT_EQ(r.err, "error: 'x' is not a valid floating point value\nusage: the box cboHeight is disabled\n");
 }
 
@@ -118,7 +118,7 @@ TEST(BatchDriver, AnsweredDialogsAndLeftoverAnswers)
 {
     const auto r = runBatch({"confirm=cancel", "New1", "print=Save1", "confirm=ok", "dialog=unused.hgt"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "Save1=disabled unchecked visible\n");
+    EXPECT_EQ(r.out, "box=This will clear the current map.\nSave1=disabled unchecked visible\n");
 }
 
 TEST(BatchDriver, WritesTheWholeGrid)

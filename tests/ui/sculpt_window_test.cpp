@@ -2,6 +2,7 @@
 
 #include "views/sculpt_window.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -65,4 +66,45 @@ TEST_F(SculptWindowTest, ReportsTheChangedCellsWhileDragging)
     EXPECT_EQ(appState().HeightMap(30, 43), appState().UndoMap(30, 43) + 500);
     click("UndoZ1");
     EXPECT_EQ(appState().HeightMap, appState().UndoMap);
+}
+
+// Colours sit on the game's scale, 0 to 4095, so a stroke far away leaves a
+// level cell of 1500 as it was: 36.6 % up the land ramp, between brown
+// (150, 115, 60) and grey (135, 135, 135), 4.66 % of the way. A cell the
+// game cannot hold is pure magenta, shaded or contoured, and the scale
+// widens to the next 4096. The plan keeps its picture through a stroke
+// and a cancelled Open.
+TEST_F(SculptWindowTest, ColoursStayOnTheGamesScale)
+{
+    Grid& map = appState().HeightMap;
+    for (int r = 1; r <= 128; ++r)
+        for (int c = 1; c <= 128; ++c)
+            map(r, c) = std::min<Height>(map(r, c), 2000);
+    for (int r = 99; r <= 101; ++r)
+        for (int c = 99; c <= 101; ++c)
+            map(r, c) = 1500;
+    map(30, 30) = 3500;
+    windows->sculpt().redraw();
+    const auto pixel = [this](int row, int col) { return windows->sculpt().canvas().picture().pixel(col - 1, 128 - row); };
+    EXPECT_EQ(pixel(100, 100), qRgb(149, 116, 63));
+
+    QWidget* plan = window("frmMapDisplay")->findChild<QWidget*>("imgMap");
+    const QImage planBefore = plan->grab().toImage();
+    mouse(QEvent::MouseButtonPress, {29.5, 98.5}, Qt::LeftButton); // row 30, column 30
+    EXPECT_EQ(plan->grab().toImage(), planBefore);
+    mouse(QEvent::MouseButtonRelease, {29.5, 98.5}, Qt::NoButton);
+    EXPECT_EQ(map(30, 30), 4000);
+    EXPECT_EQ(pixel(100, 100), qRgb(149, 116, 63));
+    const QImage planAfter = plan->grab().toImage();
+    EXPECT_NE(planAfter, planBefore);
+    click("Open1");
+    EXPECT_EQ(plan->grab().toImage(), planAfter);
+
+    map(60, 61) = 5000;
+    windows->sculpt().redraw();
+    EXPECT_EQ(pixel(60, 61), qRgb(255, 0, 255));
+    window("frmSculpt")->findChild<QComboBox*>("cboShading")->setCurrentIndex(1);
+    EXPECT_EQ(pixel(60, 61), qRgb(255, 0, 255));
+    EXPECT_EQ(window("frmSculpt")->findChild<QLabel*>("labSculptView")->text(),
+              "Colours 0 to 8191 (the map rises above 4095)   Zoom 100 %");
 }

@@ -12,6 +12,7 @@
 
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QSpinBox>
 #include <cmath>
 #include <filesystem>
 
@@ -21,6 +22,31 @@ using tolvar::testing::WindowTest;
 namespace {
 
 int brightness(QRgb p) { return qRed(p) + qGreen(p) + qBlue(p); }
+
+// How far the middle of one picture has moved in the other: the offset, at
+// most `reach` pixels each way, at which a patch of it matches best.
+QPoint movedBy(const QImage& before, const QImage& after, int reach)
+{
+    const QPoint centre = before.rect().center();
+    long long best = -1;
+    QPoint moved;
+    for (int dy = -reach; dy <= reach; ++dy)
+        for (int dx = -reach; dx <= reach; ++dx) {
+            long long cost = 0;
+            for (int y = -40; y <= 40; y += 4)
+                for (int x = -40; x <= 40; x += 4) {
+                    const QRgb a = before.pixel(centre + QPoint(x, y));
+                    const QRgb b = after.pixel(centre + QPoint(x + dx, y + dy));
+                    cost +=
+                        std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+                }
+            if (best < 0 || cost < best) {
+                best = cost;
+                moved = {dx, dy};
+            }
+        }
+    return moved;
+}
 
 class View3DTest : public WindowTest {
 protected:
@@ -48,8 +74,12 @@ protected:
         const QPoint from = view.rect().center(), to = from + QPoint(0, 400);
         QMouseEvent press(QEvent::MouseButtonPress, from, view.mapToGlobal(from), Qt::LeftButton, Qt::LeftButton, {});
         QMouseEvent move(QEvent::MouseMove, to, view.mapToGlobal(to), Qt::NoButton, Qt::LeftButton, {});
+        QMouseEvent release(QEvent::MouseButtonRelease, to, view.mapToGlobal(to), Qt::LeftButton, {}, {});
         QApplication::sendEvent(&view, &press);
         QApplication::sendEvent(&view, &move);
+        EXPECT_TRUE(view.coarse());
+        QApplication::sendEvent(&view, &release);
+        EXPECT_FALSE(view.coarse());
     }
     QImage picture()
     {
@@ -76,7 +106,7 @@ TEST_F(View3DTest, TheConeIsBrighterOnTheSideFacingTheNorthWestLight)
 }
 
 // The water follows the Sea Level box as it is typed: the low ground turns
-// blue, the cone's top stays as it was.
+// blue, the cone's top stays above it.
 TEST_F(View3DTest, WaterShowsAtTheSeaLevelTyped)
 {
     lookDown();
@@ -84,8 +114,22 @@ TEST_F(View3DTest, WaterShowsAtTheSeaLevelTyped)
     form().panel().edit(Box::ediSeaLevel)->setText("1000");
     const QImage wet = picture();
     const QPoint centre = dry.rect().center(), lowGround = centre + QPoint(0, 150);
-    EXPECT_EQ(wet.pixel(centre), dry.pixel(centre));
+    EXPECT_LT(qBlue(wet.pixel(centre)), qBlue(dry.pixel(centre)) + 10);
     EXPECT_GT(qBlue(wet.pixel(lowGround)), qBlue(dry.pixel(lowGround)) + 30);
+}
+
+// The land below a sea level once typed turns green again when the level
+// falls, whatever came between; the cone's tip, 3100 m up at 10 x, stays
+// below the camera.
+TEST_F(View3DTest, LandAndCameraFollowTheBoxes)
+{
+    QLineEdit* seaLevel = form().panel().edit(Box::ediSeaLevel);
+    seaLevel->setText("800");
+    frm3D->findChild<QSpinBox*>("ediHeightScale")->setValue(10);
+    seaLevel->setText("0");
+    const TerrainVertex& low = frm3D->view().mesh().vertices()[10 * 128 + 10]; // row 11, column 11: 100 to 107
+    EXPECT_GT(low.g, low.b + 40);
+    EXPECT_GT(frm3D->view().camera().eye().y, 3107.0f);
 }
 
 TEST_F(View3DTest, FollowsAnEffectAndItsUndo)
@@ -145,4 +189,26 @@ TEST(View3DBatch, TurnsZoomsAndWritesThePicture)
     const QImage shot(QString::fromStdString(dir + "/3d.png"));
     EXPECT_FALSE(shot.isNull());
     EXPECT_EQ(QImage(QString::fromStdString(dir + "/saved.png")).convertToFormat(shot.format()), shot);
+}
+
+// A right drag slides the map with the pointer in both axes. Seen from
+// straight above, the ground in the middle moves by the same share of the
+// drag across and down: a little under the whole, as it lies below the
+// point the camera looks at, halfway up this map's plateau.
+TEST(View3DBatch, PanSlidesTheMapWithThePointer)
+{
+    const std::string dir = tolvar::testing::scratchDirectory();
+    const auto r = tolvar::testing::runBatch({"--on-screen", "Run1", "View3D1", "orbit=frm3D:0,400",
+                                              "shot=frm3D:" + dir + "/before.png", "pan=frm3D:70,-40",
+                                              "shot=frm3D:" + dir + "/after.png"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const QImage before(QString::fromStdString(dir + "/before.png")), after(QString::fromStdString(dir + "/after.png"));
+    ASSERT_EQ(before.size(), after.size());
+    ASSERT_GT(before.width(), 400);
+    const QPoint moved = movedBy(before, after, 100);
+    const double share = moved.x() / 70.0;
+    EXPECT_GT(share, 0.8);
+    EXPECT_LE(share, 1.0);
+    EXPECT_NEAR(moved.y(), -40 * share, 2);
+    tolvar::testing::removeScratchDirectory(dir);
 }

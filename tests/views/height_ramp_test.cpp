@@ -22,7 +22,9 @@ TEST(HeightRamp, ColoursWorkedByHandForSeaLevel1000Range200To3000)
         {1700, {150, 115, 60}},  // 35 % up: brown
         {2350, {136, 134, 130}}, // between brown and grey
         {3000, {255, 255, 255}}, // the highest is white
-        {65535, {255, 255, 255}},
+        {4095, {255, 255, 255}},
+        {4096, {255, 0, 255}}, // above what the game holds
+        {65535, {255, 0, 255}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ramp(c.height), c.colour) << c.height;
@@ -41,6 +43,13 @@ TEST(HeightRamp, RangeCoversTheMapCellsOnly)
     const HeightRange range = MapHeightRange(grid, 5, 7);
     EXPECT_EQ(range.lowest, 11);
     EXPECT_EQ(range.highest, 40000);
+    // 40000 lies in the tenth band of 4096: 36864 to 40959.
+    EXPECT_EQ(ColourScale(grid, 5, 7).highest, 40959);
+    for (Height& h : grid.cells)
+        h &= 0x0FFF;
+    EXPECT_EQ(ColourScale(grid, 5, 7).highest, 4095);
+    grid(3, 4) = 4096;
+    EXPECT_EQ(ColourScale(grid, 5, 7).highest, 8191);
 }
 
 } // namespace

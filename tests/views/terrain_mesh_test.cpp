@@ -80,6 +80,10 @@ TEST(TerrainMeshTest, CellsTurnAnticlockwiseSeenFromAbove)
     const std::uint32_t end = TerrainMesh::StripRestart;
     const std::vector<std::uint32_t> want{3, 0, 4, 1, 5, 2, end, 6, 3, 7, 4, 8, 5, end};
     EXPECT_EQ(TerrainMesh::gridIndices(3, 3), want);
+    // The coarse grid of 5 rows by 4 columns joins rows 1, 3, 5 and columns
+    // 1, 3, 4: every second vertex, and the last.
+    const std::vector<std::uint32_t> coarse{8, 0, 10, 2, 11, 3, end, 16, 8, 18, 10, 19, 11, end};
+    EXPECT_EQ(TerrainMesh::gridIndices(5, 4, 2), coarse);
 }
 
 namespace {
