@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Cross-builds Tolvar for 64-bit Windows on Debian 12 and packs
-# build-windows/tolvar-VERSION-windows-x64.zip.
+# build-windows/tolvar-VERSION-windows-x64.zip and, from the same files, the
+# setup program build-windows/tolvar-VERSION-windows-x64-setup.exe.
 #
 # Qt for Windows is built once from Debian's own qt6-base source into a cache
 # outside the work tree (TOLVAR_QT_WINDOWS, default below) and reused after.
 # The first build takes long; it runs at the lowest CPU priority.
 #
 #   scripts/build-windows.sh            everything: tools, Qt cache, Tolvar and
-#                                       its tests, zip
+#                                       its tests, zip, setup program
 #   scripts/build-windows.sh --qt-only  only the tools and the Qt cache
 #
 # TOLVAR_WERROR=ON turns warnings into errors, as CI wants.
@@ -32,7 +33,7 @@ trap 'log "failed: line $LINENO: $BASH_COMMAND"' ERR
 
 install_tools() {
   scripts/install-deps.sh g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 dpkg-dev \
-    ninja-build qt6-base-dev-tools zip librsvg2-bin fonts-dejavu-extra
+    ninja-build qt6-base-dev-tools zip librsvg2-bin fonts-dejavu-extra nsis cmark x11-utils
 }
 
 # Adds deb-src lines for the archives the machine already uses.
@@ -147,12 +148,10 @@ build_tolvar() {
   "${nice[@]}" cmake --build "$tree" -j "$jobs"
 }
 
-pack_zip() {
-  local version name dir
-  version=$(sed -nE 's/^project\(Tolvar VERSION ([0-9.]+).*/\1/p' CMakeLists.txt)
-  name=tolvar-$version-windows-x64
-  dir=$build/$name
-  rm -rf "$dir" "$build/$name.zip"
+# The folder the zip and the setup program hold.
+stage_package() {
+  local dir=$1
+  rm -rf "$dir"
   stage_runtime "$dir"
   rm "$dir/Qt6Test.dll"
   cp "$build"/tree/bin/{tolvar,tolvar-batch}.exe "$dir/"
@@ -163,8 +162,26 @@ pack_zip() {
   cp third_party/glibc/COPYING.LIB "$dir/LICENSE-glibc.txt"
   cp /usr/share/common-licenses/LGPL-3 "$dir/LICENSE-Qt.txt"
   cp -r docs/TUTORIAL.md docs/shots "$dir/docs/"
+  # Windows opens no Markdown; the Start menu's tutorial opens in the browser.
+  { echo '<!DOCTYPE html><html><head><meta charset="utf-8"><title>Tolvar tutorial</title></head><body>'
+    cmark docs/TUTORIAL.md
+    echo '</body></html>'; } >"$dir/docs/TUTORIAL.html"
+}
+
+pack() {
+  local version name
+  version=$(sed -nE 's/^project\(Tolvar VERSION ([0-9.]+).*/\1/p' CMakeLists.txt)
+  name=tolvar-$version-windows-x64
+  stage_package "$build/$name"
+  rm -f "$build/$name.zip"
   (cd "$build" && zip -qr "$name.zip" "$name")
   log "packed $build/$name.zip"
+  rm -rf "$build/setup"
+  cmake -S packaging/windows -B "$build/setup" -DTOLVAR_STAGED="$build/$name" \
+    -DTOLVAR_VERSION="$version" -DTOLVAR_ICON="$build/tree/icon/tolvar.ico" >/dev/null
+  (cd "$build/setup" && cpack >/dev/null)
+  mv "$build/setup/$name-setup.exe" "$build/"
+  log "packed $build/$name-setup.exe"
 }
 
 case ${1:-} in
@@ -177,4 +194,4 @@ install_tools
 build_qt
 build_gtest
 build_tolvar
-pack_zip
+pack

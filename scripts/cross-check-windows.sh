@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Runs the same batch-driver recipes through the Linux and the Windows build
-# (the Windows one under Wine) and compares, byte for byte, every file each
-# run wrote (grids, history lines, exports), what it printed and its exit
-# status. Windows' console turns "\n" into "\r\n"; that alone is forgiven.
+# Runs the same batch-driver recipes through the Linux build and through
+# tolvar-batch.exe in a Windows program folder (installed or unpacked, run
+# under Wine) and compares, byte for byte, every file each run wrote (grids,
+# history lines, exports), what it printed and its exit status. Windows'
+# console turns "\n" into "\r\n"; that alone is forgiven.
 #
-#   scripts/cross-check-windows.sh LINUX_TOLVAR_BATCH WINDOWS_TOLVAR_BATCH_EXE
+#   scripts/cross-check-windows.sh LINUX_TOLVAR_BATCH WINDOWS_PROGRAM_FOLDER
 set -euo pipefail
 data=$(realpath "$(dirname "$0")/../tests/data")
 linux=$(realpath "$1")
-windows=$(realpath "$2")
+windows=$(realpath "$2")/tolvar-batch.exe
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export WINEDEBUG=-all

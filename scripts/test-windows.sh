@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Windows zip with warnings as errors, runs the Windows test suites
-# under Wine, and compares the batch driver from the unpacked zip with the
-# Linux build's (build-release, which scripts/test.sh makes), recipe by recipe.
+# Builds the Windows zip and setup program with warnings as errors, runs the
+# Windows test suites under Wine, and checks the setup program in a fresh Wine
+# prefix (scripts/test-windows-setup.sh), which compares the installed batch
+# driver with the Linux build's (build-release, which scripts/test.sh makes).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,7 +15,5 @@ wineserver -k 2>/dev/null || true
 xvfb-run -a -s "-screen 0 1280x1024x24" \
   bash -c 'cd build-windows/tree && ctest --output-on-failure -j "$(nproc)" --timeout 600'
 
-unpacked=$(mktemp -d)
-trap 'rm -rf "$unpacked"' EXIT
-unzip -q build-windows/tolvar-*-windows-x64.zip -d "$unpacked"
-scripts/cross-check-windows.sh build-release/src/ui/tolvar-batch "$unpacked"/tolvar-*-windows-x64/tolvar-batch.exe
+xvfb-run -a -s "-screen 0 1280x1024x24" \
+  scripts/test-windows-setup.sh build-windows/tolvar-*-windows-x64-setup.exe build-release/src/ui/tolvar-batch
