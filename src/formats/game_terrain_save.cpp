@@ -103,36 +103,35 @@ void SaveGameTerrain(Frame& frame)
 {
     // A refused box stops the save before any question.
     const GameTerrainSettings settings = ReadGameTerrainBoxes(gameTerrainBoxes());
-    const auto ceiling = AskHeightCeiling(frame);
-    if (!ceiling)
+    const auto target = AskHeightSaveTarget(frame);
+    if (!target)
         return;
-    const auto path = frame.prompter().chooseFile(HeightSaveDialog);
-    if (!path)
-        return;
+    const std::string& path = target->path;
     AppState& s = frame.state();
     const int side = s.MapRows;
-    const std::string lgtPath = CompanionPath(*path, "lgt"), matPath = CompanionPath(*path, "mat");
+    const std::string lgtPath = CompanionPath(path, "lgt"), matPath = CompanionPath(path, "mat");
     const bool paint = paintMaterials(frame, matPath, side, gameTerrainBoxes().chkRepaintMaterials);
-    const TrnPlan trn = planTrn(frame, CompanionPath(*path, "trn"), side);
+    const TrnPlan trn = planTrn(frame, CompanionPath(path, "trn"), side);
     if (trn.cancelled)
         return;
 
     frame.BusyCursorOn();
-    const auto heights = GameHeights(s.HeightMap, side, *ceiling);
+    const auto heights = GameHeights(s.HeightMap, side, target->ceiling);
     std::vector<std::uint8_t> light = BakeGameLight(*heights, side, settings.sun, DefaultWorkers());
     std::vector<std::uint8_t> materials = paint ? PaintMaterials(*heights, side, settings.rules) : std::vector<std::uint8_t>{};
-    std::vector<FileContents> files{{*path, EncodeHeightFile(s.HeightMap, side, side, *ceiling)},
+    std::vector<FileContents> files{{path, EncodeHeightFile(s.HeightMap, side, side, target->ceiling)},
                                     {lgtPath, EncodeLightFile(light, side)}};
     if (paint)
         files.push_back({matPath, EncodeMaterialFile(materials, side)});
     if (trn.text)
-        files.push_back({CompanionPath(*path, "trn"), {trn.text->begin(), trn.text->end()}});
+        files.push_back({CompanionPath(path, "trn"), {trn.text->begin(), trn.text->end()}});
     frame.BusyCursorOff();
     WriteFileSet(files);
 
     s.SavedMap = s.HeightMap;
+    frame.ui().heightFileUsed(path);
     KeepGameCompanions(s.HeightMap, side, std::move(light), paint ? std::move(materials) : keptMaterials(matPath, side));
-    frame.ui().setPointInfo("Saved " + fileName(*path) + ", " + fileName(lgtPath) + ", " + fileName(matPath) +
+    frame.ui().setPointInfo("Saved " + fileName(path) + ", " + fileName(lgtPath) + ", " + fileName(matPath) +
                             (paint ? "" : " kept") + "; " + trn.status);
     if (!trn.problem.empty())
         frame.prompter().showError(trn.problem);

@@ -108,7 +108,9 @@ void OpenHeightFileNamed(Frame& frame, const std::string& path)
     readHeightFile(frame, path);
 }
 
-std::optional<Height> AskHeightCeiling(Frame& frame)
+namespace {
+
+std::optional<Height> askHeightCeiling(Frame& frame)
 {
     const AppState& s = frame.state();
     const std::size_t above = CellsAboveGameLimit(s.HeightMap, s.MapRows, s.MapCols);
@@ -131,18 +133,28 @@ std::optional<Height> AskHeightCeiling(Frame& frame)
     return std::nullopt;
 }
 
+} // namespace
+
+std::optional<HeightSaveTarget> AskHeightSaveTarget(Frame& frame)
+{
+    const auto ceiling = askHeightCeiling(frame);
+    if (!ceiling)
+        return std::nullopt;
+    auto path = frame.prompter().chooseFile(HeightSaveDialog);
+    if (!path)
+        return std::nullopt;
+    return HeightSaveTarget{*ceiling, std::move(*path)};
+}
+
 void SaveHeightFile(Frame& frame)
 {
-    const auto ceiling = AskHeightCeiling(frame);
-    if (!ceiling)
-        return;
-    const auto path = frame.prompter().chooseFile(HeightSaveDialog);
-    if (!path)
+    const auto target = AskHeightSaveTarget(frame);
+    if (!target)
         return;
     AppState& s = frame.state();
-    WriteWholeFile(*path, EncodeHeightFile(s.HeightMap, s.MapRows, s.MapCols, *ceiling));
+    WriteWholeFile(target->path, EncodeHeightFile(s.HeightMap, s.MapRows, s.MapCols, target->ceiling));
     s.SavedMap = s.HeightMap;
-    frame.ui().heightFileUsed(*path);
+    frame.ui().heightFileUsed(target->path);
 }
 
 } // namespace tolvar

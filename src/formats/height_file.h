@@ -43,9 +43,14 @@ void OpenHeightFile(Frame& frame);
 void OpenHeightFileNamed(Frame& frame, const std::string& path);
 inline constexpr FileDialog HeightSaveDialog{"dlgSave", "hgt", "Battlezone Height Files", "*.hgt", true};
 
-// The height no cell of the file may pass, or nothing when the user
-// cancels. Maps the game reads whole are written as they are, unasked.
-std::optional<Height> AskHeightCeiling(Frame& frame);
+// Where Save writes and the height no cell of the file may pass, or nothing
+// when the user cancels the question or the dialog. Maps the game reads
+// whole are written as they are, unasked.
+struct HeightSaveTarget {
+    Height ceiling;
+    std::string path;
+};
+std::optional<HeightSaveTarget> AskHeightSaveTarget(Frame& frame);
 
 // File > Save: writes the map; a failed save leaves the old file intact.
 // When cells are higher than the game reads, asks first whether to clip

@@ -15,8 +15,8 @@ TEST(BatchGameTerrain, TypedBoxesReachTheFilesAndPrint)
     const std::string hgt = dir.filePath("flat.hgt").toStdString();
     const auto r = runBatch({"cboHeight=2560", "ediReal=3", "ediImaginary=0", "cboSteep=7", "Run1",
                              "ediSunElevation=60", "ediMaterialBands=0:9", "print=frmGameTerrain", "dialog=" + hgt,
-                             "SaveTerrain1", "print=labPointInfo", "ediMaterialBands=0:9 1:2:3", "dialog=" + hgt,
-                             "SaveTerrain1"});
+                             "SaveTerrain1", "print=labPointInfo", "print=OpenRecent1", "ediMaterialBands=0:9 1:2:3",
+                             "dialog=" + hgt, "SaveTerrain1"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "frmGameTerrain=enabled unchecked hidden\n"
                      "frmGameTerrain.ediSunAzimuth=315\n"
@@ -25,7 +25,9 @@ TEST(BatchGameTerrain, TypedBoxesReachTheFilesAndPrint)
                      "frmGameTerrain.ediCliffSlope=35\n"
                      "frmGameTerrain.ediCliffMaterial=4\n"
                      "frmGameTerrain.chkRepaintMaterials=unchecked\n"
-                     "labPointInfo=Saved flat.hgt, flat.lgt, flat.mat; no flat.trn written: the game's tools make it\n");
+                     "labPointInfo=Saved flat.hgt, flat.lgt, flat.mat; no flat.trn written: the game's tools make it\n"
+                     "OpenRecent1=enabled unchecked visible\n"
+                     "OpenRecent1.1=" + hgt + "\n");
     EXPECT_EQ(r.err, "error: Material bands: '1:2:3' is not HEIGHT:MATERIAL\n");
     EXPECT_EQ(readFile(dir.filePath("flat.lgt").toStdString()), std::string(4 * 16384, char(221)));
     const std::string mat = readFile(dir.filePath("flat.mat").toStdString());
