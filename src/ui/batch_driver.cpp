@@ -193,7 +193,7 @@ void BatchDriver::startRecovery(std::vector<Step>::const_iterator& next, std::ve
 {
     for (; next != end && next->key == "answer" && next->value; ++next)
         perform(*next);
-    recovery_ = std::make_unique<CrashRecovery>(windows_.form1(), prompter_, qs(*recoveryDir_), autosaveSeconds_);
+    recovery_ = std::make_unique<CrashRecovery>(windows_.form1().runner(), prompter_, qs(*recoveryDir_), autosaveSeconds_);
     recovery_->offerLeftCopy();
     if (prompter_.unanswered())
         throw UsageError{"no answer waiting for " + *prompter_.unanswered()};
