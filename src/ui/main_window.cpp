@@ -11,6 +11,7 @@
 #include "session/history_window.h"
 #include "session/session_commands.h"
 #include "session/states_window.h"
+#include "ui/command_progress.h"
 #include "ui/menu_keys_first.h"
 #include "ui/menu_tree.h"
 #include "ui/parameter_panel.h"
@@ -31,10 +32,8 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QSpinBox>
-#include <QEventLoop>
 #include <QLineEdit>
 #include <QMenu>
-#include <QProgressDialog>
 #include <QVBoxLayout>
 #include <stdexcept>
 
@@ -45,53 +44,6 @@ QString qs(std::string_view s)
 {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
-
-// The progress of a long command: a modal dialog that Qt shows once the
-// command has gone on for a second, with the step reached and a Cancel button.
-class CommandProgress : public Progress {
-public:
-    CommandProgress(QWidget* parent, int steps, std::string_view title, std::string_view stepName, CommandRunner& runner)
-        : dialog_(parent), steps_(steps), stepName_(qs(stepName)), runner_(runner)
-    {
-        dialog_.setObjectName("dlgProgress");
-        dialog_.setWindowTitle(qs(title));
-        dialog_.setWindowModality(Qt::ApplicationModal);
-        dialog_.setAutoReset(false);
-        dialog_.setAutoClose(false);
-        dialog_.setRange(0, steps);
-        dialog_.setLabelText(stepText(0));
-        dialog_.setMinimumDuration(1000);
-        dialog_.setValue(0); // starts the clock of the minimum duration
-        runner_.setLongRun(true);
-    }
-    ~CommandProgress() override { runner_.setLongRun(false); }
-
-    bool cancelled(int stepReached) override
-    {
-        dialog_.setLabelText(stepText(stepReached));
-        // Until the dialog shows, its value stays put (setValue would show
-        // it early, from a guess of the time left) and input waits, as it
-        // does for a short run.
-        if (dialog_.isVisible()) {
-            dialog_.setValue(stepReached);
-            QCoreApplication::processEvents();
-        } else {
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        }
-        return dialog_.wasCanceled();
-    }
-
-private:
-    QString stepText(int stepReached) const
-    {
-        return QString("%1 %2 of %3").arg(stepName_).arg(stepReached).arg(steps_);
-    }
-
-    QProgressDialog dialog_;
-    int steps_;
-    QString stepName_;
-    CommandRunner& runner_;
-};
 
 QString caption(const QAction* action)
 {
