@@ -127,7 +127,7 @@ void BM_SculptOneDabStroke(benchmark::State& bench)
     TForm1& form1 = windows.form1();
     form1.setText(Box::cboHeight, "5120");
     form1.setChecked("Sculpt1", true);
-    form1.runInFrame(
+    form1.runner().runInFrame(
         [](Frame& frame) {
             frame.BeginOperation();
             fillHills(frame.state().HeightMap);

@@ -41,7 +41,7 @@ void connectGameTerrain(TForm1& form, TfrmGameTerrain& window, Tfrm3D& view3d)
     QObject::connect(item, &QAction::toggled, &window, &QWidget::setVisible);
     QObject::connect(&window, &TfrmGameTerrain::closed, item, [item] { item->setChecked(false); });
     QObject::connect(&window, &TfrmGameTerrain::boxesChanged, &view3d, &Tfrm3D::redrawGameLayers);
-    QObject::connect(&form, &TForm1::mapStateRecorded, &view3d, &Tfrm3D::followGameCompanions);
+    QObject::connect(&form.runner(), &CommandRunner::mapStateRecorded, &view3d, &Tfrm3D::followGameCompanions);
 }
 
 } // namespace
@@ -51,8 +51,8 @@ AppWindows::AppWindows(Prompter& prompter, AppSettings& settings)
       frmMapDisplay_(std::make_unique<TfrmMapDisplay>(form1_->document())), frmAbout_(std::make_unique<TfrmAbout>()),
       frmHistory_(std::make_unique<TfrmHistory>()), frm1st_(std::make_unique<Tfrm1st>(form1_->document(), *form1_)),
       frmToolbox_(std::make_unique<TfrmToolbox>(*form1_)),
-      frmSculpt_(std::make_unique<TfrmSculpt>(form1_->document(), [form1 = form1_.get()](const auto& command, const QString& name) {
-          form1->runInFrame(command, name);
+      frmSculpt_(std::make_unique<TfrmSculpt>(form1_->document(), [runner = &form1_->runner()](const auto& command, const QString& name) {
+          runner->runInFrame(command, name);
       })),
       frm3D_(std::make_unique<Tfrm3D>(form1_->document(), *form1_)), frmGameTerrain_(std::make_unique<TfrmGameTerrain>(settings)),
       settings_(settings), boxes_(settings), places_(std::make_unique<WindowPlaces>(settings))

@@ -60,6 +60,12 @@ private:
         bool (*accepts)(const BatchDriver& driver, const std::string& value);
         void (*run)(BatchDriver& driver, const std::string& value);
     };
+    // The tables of steps, one for each window, and all of them in order.
+    static std::vector<StepKind> mainSteps();
+    static std::vector<StepKind> sculptSteps();
+    static std::vector<StepKind> view3dSteps();
+    static std::vector<StepKind> inputSteps();
+    static std::vector<StepKind> runSteps();
     static const std::vector<StepKind>& stepKinds();
     static const StepKind* stepKind(const std::string& name);
     static std::optional<int> millisecondsOf(const std::string& text);

@@ -2,16 +2,16 @@
 
 #include "core/error.h"
 #include "core/prompter.h"
-#include "ui/main_window.h"
+#include "ui/command_runner.h"
 
 namespace tolvar {
 
-CrashRecovery::CrashRecovery(TForm1& form, Prompter& prompter, const QString& dir, int seconds)
-    : form_(form), prompter_(prompter), folder_(dir)
+CrashRecovery::CrashRecovery(CommandRunner& runner, Prompter& prompter, const QString& dir, int seconds)
+    : runner_(runner), prompter_(prompter), folder_(dir)
 {
     timer_.callOnTimeout(this, &CrashRecovery::keepCopy);
     timer_.start(seconds * 1000);
-    connect(&form_, &TForm1::mapStateRecorded, this, &CrashRecovery::dropCopyIfSaved);
+    connect(&runner_, &CommandRunner::mapStateRecorded, this, &CrashRecovery::dropCopyIfSaved);
 }
 
 void CrashRecovery::offerLeftCopy()
@@ -38,9 +38,9 @@ void CrashRecovery::recover(LeftCopy& left)
 {
     try {
         const RecoveredMap copy = RecoveryFolder::read(left);
-        form_.recoverMap(copy);
+        runner_.recoverMap(copy);
         // The command shows its own error; the copy stays for another try.
-        if (form_.recoveryContents().map != copy.map)
+        if (runner_.recoveryContents().map != copy.map)
             return;
     } catch (const Error& e) {
         prompter_.showError(e.what());
@@ -54,14 +54,14 @@ void CrashRecovery::recover(LeftCopy& left)
 void CrashRecovery::keepCopy()
 {
     // A half-made map is no state to go back to; the next interval comes.
-    if (form_.inLongRun())
+    if (runner_.inLongRun())
         return;
-    if (!form_.hasUnsavedMap()) {
+    if (!runner_.hasUnsavedMap()) {
         folder_.remove();
         return;
     }
     try {
-        folder_.write(form_.recoveryContents());
+        folder_.write(runner_.recoveryContents());
         failing_ = false;
     } catch (const Error& e) {
         if (!failing_)
@@ -72,7 +72,7 @@ void CrashRecovery::keepCopy()
 
 void CrashRecovery::dropCopyIfSaved()
 {
-    if (!form_.hasUnsavedMap())
+    if (!runner_.hasUnsavedMap())
         folder_.remove();
 }
 

@@ -8,7 +8,7 @@
 namespace tolvar {
 
 class Prompter;
-class TForm1;
+class CommandRunner;
 
 // Keeps a recovery copy of a map with unsaved changes, written every few
 // seconds into a folder of copies, and offers at start the copy that a
@@ -19,7 +19,7 @@ class CrashRecovery : public QObject {
 public:
     static constexpr int DefaultSeconds = 60;
 
-    CrashRecovery(TForm1& form, Prompter& prompter, const QString& dir, int seconds = DefaultSeconds);
+    CrashRecovery(CommandRunner& runner, Prompter& prompter, const QString& dir, int seconds = DefaultSeconds);
 
     // Asks whether to recover the newest left copy: Yes recovers it, No
     // sets it aside, Cancel leaves it for the next start.
@@ -31,7 +31,7 @@ private:
     void recover(LeftCopy& left);
     void dropCopyIfSaved();
 
-    TForm1& form_;
+    CommandRunner& runner_;
     Prompter& prompter_;
     RecoveryFolder folder_;
     QTimer timer_;

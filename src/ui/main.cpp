@@ -94,7 +94,7 @@ int main(int argc, char** argv)
     tolvar::AppWindows windows(prompter, *settings);
     prompter.setParent(&windows.form1());
     QObject::connect(&windows.form1(), &tolvar::TForm1::closed, &app, &QApplication::quit);
-    tolvar::CrashRecovery recovery(windows.form1(), prompter, options.recoveryDir, options.autosaveSeconds);
+    tolvar::CrashRecovery recovery(windows.form1().runner(), prompter, options.recoveryDir, options.autosaveSeconds);
     // Once the windows are up: the copy a closed Tolvar left, then the map
     // named on the command line, opened as File > Open does.
     QTimer::singleShot(0, &windows.form1(), [&] {

@@ -11,6 +11,7 @@
 #include "session/history_window.h"
 #include "session/session_commands.h"
 #include "session/states_window.h"
+#include "ui/command_progress.h"
 #include "ui/menu_keys_first.h"
 #include "ui/menu_tree.h"
 #include "ui/parameter_panel.h"
@@ -31,10 +32,8 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QSpinBox>
-#include <QEventLoop>
 #include <QLineEdit>
 #include <QMenu>
-#include <QProgressDialog>
 #include <QVBoxLayout>
 #include <stdexcept>
 
@@ -45,53 +44,6 @@ QString qs(std::string_view s)
 {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
-
-// The progress of a long command: a modal dialog that Qt shows once the
-// command has gone on for a second, with the step reached and a Cancel button.
-class CommandProgress : public Progress {
-public:
-    CommandProgress(QWidget* parent, int steps, std::string_view title, std::string_view stepName, bool& inLongRun)
-        : dialog_(parent), steps_(steps), stepName_(qs(stepName)), inLongRun_(inLongRun)
-    {
-        dialog_.setObjectName("dlgProgress");
-        dialog_.setWindowTitle(qs(title));
-        dialog_.setWindowModality(Qt::ApplicationModal);
-        dialog_.setAutoReset(false);
-        dialog_.setAutoClose(false);
-        dialog_.setRange(0, steps);
-        dialog_.setLabelText(stepText(0));
-        dialog_.setMinimumDuration(1000);
-        dialog_.setValue(0); // starts the clock of the minimum duration
-        inLongRun_ = true;
-    }
-    ~CommandProgress() override { inLongRun_ = false; }
-
-    bool cancelled(int stepReached) override
-    {
-        dialog_.setLabelText(stepText(stepReached));
-        // Until the dialog shows, its value stays put (setValue would show
-        // it early, from a guess of the time left) and input waits, as it
-        // does for a short run.
-        if (dialog_.isVisible()) {
-            dialog_.setValue(stepReached);
-            QCoreApplication::processEvents();
-        } else {
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        }
-        return dialog_.wasCanceled();
-    }
-
-private:
-    QString stepText(int stepReached) const
-    {
-        return QString("%1 %2 of %3").arg(stepName_).arg(stepReached).arg(steps_);
-    }
-
-    QProgressDialog dialog_;
-    int steps_;
-    QString stepName_;
-    bool& inLongRun_;
-};
 
 QString caption(const QAction* action)
 {
@@ -122,9 +74,8 @@ QString TForm1::stateName(const QAction* action) const
 }
 
 TForm1::TForm1(Prompter& prompter, AppSettings& settings)
-    : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint), prompter_(prompter), frame_(*this, prompter),
-      panel_(new ParameterPanel(this)), menuBar_(new WrappingMenuBar(buildMenus(mainMenuTree(), this), this)),
-      states_(frame_.document(), [this] { showStep(); })
+    : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint), prompter_(prompter), runner_(*this, prompter),
+      panel_(new ParameterPanel(this)), menuBar_(new WrappingMenuBar(buildMenus(mainMenuTree(), this), this))
 {
     setObjectName("Form1");
     setWindowTitle("Tolvar");
@@ -134,8 +85,8 @@ TForm1::TForm1(Prompter& prompter, AppSettings& settings)
     layout->setMenuBar(menuBar_);
     layout->addWidget(panel_);
 
-    frame_.state().params.FirstOperation = true;
-    frame_.state().params.Replaying = false;
+    runner_.frame().state().params.FirstOperation = true;
+    runner_.frame().state().params.Replaying = false;
 
     collectActions();
     giveMenuKeysPrecedence(*this);
@@ -189,7 +140,7 @@ void TForm1::connectMenuItems()
     for (const CommandTable table :
          {CoreCommands(), FractalCommands(), EffectCommands(), FormatCommands(), SessionCommands()})
         for (const Command& command : table)
-            connectItem(command.item, [this, run = command.run] { run(frame_); });
+            connectItem(command.item, [this, run = command.run] { run(runner_.frame()); });
     connectItem("Exit1", [this] { close(); });
     connectItem("Toolbox1", [this] { toggleWindow("Toolbox1", windows_.toolbox); });
     connectItem("About1", [this] { About1Click(); });
@@ -205,7 +156,7 @@ void TForm1::connectItem(const char* name, const std::function<void()>& handler)
         // check mark itself, so start from the state the user saw.
         if (action->isCheckable())
             action->setChecked(!action->isChecked());
-        guarded(handler, stateName(action));
+        runner_.run(handler, stateName(action));
     });
 }
 
@@ -215,14 +166,14 @@ void TForm1::connectRecentFiles(AppSettings& settings)
     for (QAction* entry : requireItem("OpenRecent1")->menu()->actions()) {
         entries.push_back(entry);
         connectItem(entry->objectName().toUtf8().constData(),
-                    [this, entry] { OpenHeightFileNamed(frame_, entry->data().toString().toStdString()); });
+                    [this, entry] { OpenHeightFileNamed(runner_.frame(), entry->data().toString().toStdString()); });
     }
     recentFiles_ = new RecentFiles(settings, *requireItem("OpenRecent1")->menu(), std::move(entries));
 }
 
 void TForm1::connectStepItems()
 {
-    QUndoStack& stack = states_.stack();
+    QUndoStack& stack = runner_.states().stack();
     connectItem("StepBack1", [&stack] { stack.undo(); });
     connectItem("StepForward1", [&stack] { stack.redo(); });
     statesWindow_ = new TfrmStates(stack, this);
@@ -234,52 +185,13 @@ void TForm1::connectStepItems()
     connect(&stack, &QUndoStack::canRedoChanged, this, [this](bool can) { setEnabled("StepForward1", can); });
 }
 
-void TForm1::showStep()
-{
-    const AppState& s = frame_.state();
-    if (const std::string size = IntToStr(s.MapRows * 10); s.MapRows != 0 && text(Box::cboHeight) != size)
-        setText(Box::cboHeight, size);
-    guarded([this] { frame_.RefreshViews(); });
-    // Undo's snapshot is of the map before the last operation, not of the
-    // state stepped to: no operation has run since, so there is nothing to undo.
-    setEnabled("UndoZ1", false);
-    setPointInfo(states_.positionText());
-}
-
-void TForm1::recordMapState(const QString& name)
-{
-    // A command that wrote the label itself (Undo's "Undone", Open's word
-    // count) keeps its words; after any other the old text would be stale.
-    if (states_.record(name) && !pointInfoWritten_)
-        setPointInfo(states_.positionText());
-    if (!MapChangedSinceSaved(frame_.state()))
-        states_.markSaved();
-    emit mapStateRecorded();
-}
-
-bool TForm1::hasUnsavedMap() const
-{
-    return MapChangedSinceSaved(frame_.state());
-}
-
-RecoveredMap TForm1::recoveryContents() const
-{
-    const AppState& s = frame_.state();
-    return {s.MapRows, s.MapCols, s.HeightMap, historyLines()};
-}
-
-void TForm1::recoverMap(const RecoveredMap& copy)
-{
-    guarded([this, &copy] { RecoverMap(frame_, copy); }, "Recover");
-}
-
 // The view commands are the six buttons and the Wireframe Options items.
 void TForm1::connectViewCommands()
 {
     for (const Command& command : ViewCommands()) {
-        const auto handler = [this, run = command.run] { run(frame_); };
+        const auto handler = [this, run = command.run] { run(runner_.frame()); };
         if (QAbstractButton* button = panel_->button(command.item))
-            connect(button, &QAbstractButton::clicked, this, [this, handler] { guarded(handler); });
+            connect(button, &QAbstractButton::clicked, this, [this, handler] { runner_.run(handler); });
         else
             connectItem(command.item, handler);
     }
@@ -288,12 +200,12 @@ void TForm1::connectViewCommands()
 void TForm1::connectWindows()
 {
     // Resizing a wireframe window acts as a click on the checked size item.
-    const auto resized = [this] { guarded([this] { ClickCheckedSizeItem(frame_); }); };
+    const auto resized = [this] { runner_.run([this] { ClickCheckedSizeItem(runner_.frame()); }); };
     connect(windows_.display, &ViewForm::resized, this, resized);
     connect(windows_.wing, &ViewForm::resized, this, resized);
     connect(windows_.display, &TfrmDisplay::doubleClicked, this,
-            [this] { guarded([this] { windows_.display->savePicture(); }); });
-    connect(windows_.view3d, &Tfrm3D::savePictureRequested, this, [this] { guarded([this] { Save3DPicture(); }); });
+            [this] { runner_.run([this] { windows_.display->savePicture(); }); });
+    connect(windows_.view3d, &Tfrm3D::savePictureRequested, this, [this] { runner_.run([this] { Save3DPicture(); }); });
     connect(panel_->edit(Box::ediSeaLevel), &QLineEdit::textChanged, windows_.view3d, &Tfrm3D::followSeaLevel);
 
     for (const MapViews::View& view : mapViews_->views()) {
@@ -302,32 +214,6 @@ void TForm1::connectWindows()
     }
     connect(windows_.history, &TfrmHistory::closed, this, [this] { setChecked("History1", false); });
     connect(windows_.toolbox, &TfrmToolbox::closed, this, [this] { setChecked("Toolbox1", false); });
-}
-
-void TForm1::guarded(const std::function<void()>& command, const QString& name)
-{
-    // The only events that get through a long run's modal dialog come from
-    // the window system, such as a view resized; its command would draw a
-    // map the run is still writing.
-    if (inLongRun_)
-        return;
-    // A command can run another, as a view resized by a refresh does; the
-    // outermost one alone makes the state.
-    struct Depth {
-        int& depth;
-        ~Depth() { --depth; }
-    } depth{++commandDepth_};
-    if (depth.depth == 1)
-        pointInfoWritten_ = false;
-    try {
-        command();
-    } catch (const Cancelled&) {
-    } catch (const std::exception& e) {
-        prompter_.showError(e.what());
-    }
-    // A failed command may have changed part of the map: that is a state too.
-    if (depth.depth == 1 && !name.isEmpty())
-        recordMapState(name);
 }
 
 QAction* TForm1::requireItem(std::string_view name) const
@@ -409,7 +295,7 @@ void TForm1::newOverheadBitmap()
 
 void TForm1::setPointInfo(const std::string& text)
 {
-    pointInfoWritten_ = true;
+    runner_.notePointInfoWritten();
     windows_.mapDisplay->setPointInfo(QString::fromStdString(text));
 }
 
@@ -444,7 +330,7 @@ void TForm1::setBusyCursor(bool busy)
 
 std::unique_ptr<Progress> TForm1::startProgress(int steps, std::string_view title, std::string_view stepName)
 {
-    return std::make_unique<CommandProgress>(this, steps, title, stepName, inLongRun_);
+    return std::make_unique<CommandProgress>(this, steps, title, stepName, runner_);
 }
 
 void TForm1::heightFileUsed(const std::string& path)
@@ -455,7 +341,7 @@ void TForm1::heightFileUsed(const std::string& path)
 void TForm1::closeEvent(QCloseEvent* event)
 {
     // A long run is still writing the map; its Cancel comes first.
-    if (inLongRun_ || !mayClose()) {
+    if (runner_.inLongRun() || !mayClose()) {
         event->ignore();
         return;
     }
@@ -465,7 +351,7 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 bool TForm1::mayClose()
 {
-    if (!MapChangedSinceSaved(frame_.state()))
+    if (!runner_.hasUnsavedMap())
         return true;
     switch (prompter_.ask("Tolvar", "Save changes to the map before closing?")) {
     case Answer::No:
@@ -473,21 +359,16 @@ bool TForm1::mayClose()
     case Answer::Cancel:
         return false;
     case Answer::Yes:
-        guarded([this] { SaveHeightFile(frame_); });
+        runner_.run([this] { SaveHeightFile(runner_.frame()); });
         break;
     }
     // A cancelled or failed save leaves the map unsaved.
-    return !MapChangedSinceSaved(frame_.state());
-}
-
-void TForm1::runInFrame(const std::function<void(Frame&)>& command, const QString& name)
-{
-    guarded([this, &command] { command(frame_); }, name);
+    return !runner_.hasUnsavedMap();
 }
 
 void TForm1::openHeightFile(const std::string& path)
 {
-    guarded([this, &path] { OpenHeightFileNamed(frame_, path); }, "Open");
+    runner_.run([this, &path] { OpenHeightFileNamed(runner_.frame(), path); }, "Open");
 }
 
 // Commands

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "core/frame.h"
 #include "core/ui_port.h"
-#include "session/map_states.h"
-#include "session/recovery_copy.h"
+#include "ui/command_runner.h"
 #include "ui/map_views.h"
 
 #include <QHash>
@@ -65,24 +63,11 @@ public:
     QWidget* menuBar() const;
     // History States, hidden until Edit > History States shows it.
     QWidget* statesWindow() const { return statesWindow_; }
-    MapDocument& document() { return frame_.document(); }
-    // Runs a command from another window in the frame of the menu commands.
-    // A map it changed becomes the state name; an empty name makes none, for
-    // the start of an operation that a later command ends (a stroke's press).
-    void runInFrame(const std::function<void(Frame&)>& command, const QString& name);
+    MapDocument& document() { return runner_.frame().document(); }
+    // Every command of this window and of the others runs through it.
+    CommandRunner& runner() { return runner_; }
     // Opens a height file named at start, as File > Open does.
     void openHeightFile(const std::string& path);
-    // Makes a state for Step Backward from the map as it stands, if it
-    // changed since the last one. Every command ends with it; a command run
-    // outside the menus and buttons (a brush stroke) calls it once when done.
-    void recordMapState(const QString& name);
-    // True while a long command writes the map and keeps the events going.
-    bool inLongRun() const { return inLongRun_; }
-    // A map no height file holds, which a recovery copy keeps.
-    bool hasUnsavedMap() const;
-    RecoveredMap recoveryContents() const;
-    // Puts a recovered map in place, as an operation of its own.
-    void recoverMap(const RecoveredMap& copy);
 
     // UiPort
     std::string text(Box box) const override;
@@ -108,8 +93,6 @@ public:
 signals:
     // The main window was closed: the program ends.
     void closed();
-    // A command ended, or recordMapState was called: the map stands.
-    void mapStateRecorded();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -121,12 +104,7 @@ private:
     void connectItem(const char* name, const std::function<void()>& handler);
     void connectViewCommands();
     void connectWindows();
-    // Runs a command; an error ends it with a message box, as the user
-    // expects. A map it changed becomes a state named name, unless it is empty.
-    void guarded(const std::function<void()>& command, const QString& name = "Change");
     void connectStepItems();
-    // After a step through the states: the views and "Step 3 of 17".
-    void showStep();
     QString stateName(const QAction* action) const;
     QAction* requireItem(std::string_view name) const;
     void toggleWindow(const char* item, QWidget* window);
@@ -138,20 +116,14 @@ private:
     void Save3DPicture();
 
     Prompter& prompter_;
-    Frame frame_;
+    CommandRunner runner_;
     ParameterPanel* panel_;
     WrappingMenuBar* menuBar_;
     QHash<QString, QAction*> actions_;
     ViewWindows windows_{};
     std::optional<MapViews> mapViews_;
-    MapStates states_;
     QWidget* statesWindow_ = nullptr;
     RecentFiles* recentFiles_ = nullptr;
-    int commandDepth_ = 0;
-    // The command running wrote the point label.
-    bool pointInfoWritten_ = false;
-    // A long run keeps the events going while its rows are made.
-    bool inLongRun_ = false;
 };
 
 } // namespace tolvar
