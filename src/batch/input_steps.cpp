@@ -1,5 +1,6 @@
 // The batch driver's keys and double clicks, sent to a window as a user's are.
 #include "ui/batch_driver.h"
+#include "ui/qt_text.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -10,11 +11,6 @@
 
 namespace tolvar {
 namespace {
-
-QString qs(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
 
 // What a key types: its character, when no Ctrl, Alt or Meta is held.
 QString typedText(QKeyCombination keys)

@@ -12,6 +12,7 @@
 #include "ui/game_terrain_window.h"
 #include "ui/main_window.h"
 #include "ui/menu_tree.h"
+#include "ui/qt_text.h"
 #include "ui/recent_files.h"
 #include "ui/toolbox_window.h"
 #include "views/view3d_window.h"
@@ -43,11 +44,6 @@ namespace tolvar {
 namespace {
 
 constexpr int ScreenSettleMs = 700;
-
-QString qs(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
 
 using Driver = BatchDriver;
 using Value = const std::string&;

@@ -1,6 +1,7 @@
 // The batch driver's steps on the Sculpt view: drawing and zooming.
 #include "ui/app_windows.h"
 #include "ui/batch_driver.h"
+#include "ui/qt_text.h"
 #include "views/sculpt_window.h"
 
 #include <QApplication>
@@ -9,15 +10,6 @@
 #include <QStringList>
 
 namespace tolvar {
-namespace {
-
-QString qs(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
-
-} // namespace
-
 std::vector<BatchDriver::StepKind> BatchDriver::sculptSteps()
 {
     using Driver = BatchDriver;

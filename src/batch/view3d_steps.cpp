@@ -1,5 +1,6 @@
 // The batch driver's steps on the 3D View: turning, sliding and the wheel.
 #include "ui/batch_driver.h"
+#include "ui/qt_text.h"
 #include "views/terrain_view.h"
 #include "views/view_form.h"
 
@@ -11,11 +12,6 @@
 
 namespace tolvar {
 namespace {
-
-QString qs(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
 
 // "WINDOW:NUMBER,NUMBER..." split at the colon, with its whole numbers.
 std::optional<std::pair<std::string, std::vector<int>>> windowAndNumbers(const std::string& value, int count)

@@ -13,6 +13,7 @@
 #include "ui/main_window.h"
 #include "ui/menu_tree.h"
 #include "ui/parameter_panel.h"
+#include "ui/qt_text.h"
 #include "ui/recent_files.h"
 #include "ui/toolbox_window.h"
 #include "views/image_box.h"
@@ -45,15 +46,6 @@
 #include <ostream>
 
 namespace tolvar {
-namespace {
-
-QString qs(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
-
-} // namespace
-
 std::optional<int> BatchDriver::millisecondsOf(const std::string& text)
 {
     bool ok = false;

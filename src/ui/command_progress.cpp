@@ -1,20 +1,12 @@
 #include "ui/command_progress.h"
 
 #include "ui/command_runner.h"
+#include "ui/qt_text.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
 
 namespace tolvar {
-namespace {
-
-QString qs(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-} // namespace
-
 CommandProgress::CommandProgress(QWidget* parent, int steps, std::string_view title, std::string_view stepName,
                                  CommandRunner& runner)
     : dialog_(parent), steps_(steps), stepName_(qs(stepName)), runner_(runner)

@@ -2,6 +2,7 @@
 
 #include "effects/game_terrain_options.h"
 #include "ui/app_settings.h"
+#include "ui/qt_text.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -10,8 +11,6 @@
 
 namespace tolvar {
 namespace {
-
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 QString key(std::string_view name) { return "GameTerrain/" + qs(name); }
 

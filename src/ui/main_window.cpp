@@ -15,9 +15,10 @@
 #include "ui/menu_keys_first.h"
 #include "ui/menu_tree.h"
 #include "ui/parameter_panel.h"
+#include "ui/qt_text.h"
 #include "ui/recent_files.h"
-#include "ui/tutorial.h"
 #include "ui/toolbox_window.h"
+#include "ui/tutorial.h"
 #include "ui/wrapping_menu_bar.h"
 #include "views/overhead_window.h"
 #include "views/sculpt_window.h"
@@ -39,11 +40,6 @@
 
 namespace tolvar {
 namespace {
-
-QString qs(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 QString caption(const QAction* action)
 {

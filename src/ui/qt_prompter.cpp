@@ -1,17 +1,13 @@
 #include "ui/qt_prompter.h"
 
+#include "ui/qt_text.h"
+
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QUrl>
 #include <QMessageBox>
 
 namespace tolvar {
-namespace {
-
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-} // namespace
-
 bool QtPrompter::confirm(const std::string& title, const std::string& text)
 {
     return QMessageBox::question(parent_, qs(title), qs(text), QMessageBox::Ok | QMessageBox::Cancel,
