@@ -92,7 +92,10 @@ wineserver -w
 
 left=$(find "$drive" -iname '*tolvar*' ! -path "$user_data*")
 [[ -z $left ]] || fail "left after uninstalling: $left"
-left=$(grep -i tolvar "$WINEPREFIX/system.reg" "$WINEPREFIX/user.reg" | grep -vF '[Software\\Tolvar\\tolvar]' || true)
+# The user's settings (the key and its subkeys, in whatever case Tolvar
+# wrote them first) stay.
+left=$(grep -i tolvar "$WINEPREFIX/system.reg" "$WINEPREFIX/user.reg" |
+  grep -viE '\[Software\\\\tolvar\\\\tolvar(\]|\\\\)' || true)
 [[ -z $left ]] || fail "left in the registry after uninstalling: $left"
 [[ -f $user_data/recovery/tolvar-1-1.recovery ]] || fail "the uninstaller removed the user's recovery copy"
 [[ $(reg_value "$settings" geometry) == kept ]] || fail "the uninstaller removed the user's settings"
