@@ -10,6 +10,7 @@
 #include <QStringList>
 
 namespace tolvar {
+
 std::vector<BatchDriver::StepKind> BatchDriver::sculptSteps()
 {
     using Driver = BatchDriver;

@@ -46,6 +46,7 @@
 #include <ostream>
 
 namespace tolvar {
+
 std::optional<int> BatchDriver::millisecondsOf(const std::string& text)
 {
     bool ok = false;

@@ -7,6 +7,7 @@
 #include <QEventLoop>
 
 namespace tolvar {
+
 CommandProgress::CommandProgress(QWidget* parent, int steps, std::string_view title, std::string_view stepName,
                                  CommandRunner& runner)
     : dialog_(parent), steps_(steps), stepName_(qs(stepName)), runner_(runner)

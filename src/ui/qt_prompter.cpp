@@ -8,6 +8,7 @@
 #include <QMessageBox>
 
 namespace tolvar {
+
 bool QtPrompter::confirm(const std::string& title, const std::string& text)
 {
     return QMessageBox::question(parent_, qs(title), qs(text), QMessageBox::Ok | QMessageBox::Cancel,
