@@ -10,7 +10,6 @@
 #include "views/sculpt_picture.h"
 #include "views/sculpt_window.h"
 
-#include <QApplication>
 #include <QPainter>
 #include <benchmark/benchmark.h>
 #include <cmath>
@@ -145,13 +144,3 @@ void BM_SculptOneDabStroke(benchmark::State& bench)
 BENCHMARK(BM_SculptOneDabStroke)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
