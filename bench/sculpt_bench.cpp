@@ -67,7 +67,8 @@ void BM_SculptMove(benchmark::State& bench)
     MapDocument document(*state);
     Screen screen(state->HeightMap);
     const int radius = static_cast<int>(bench.range(0));
-    Stroke stroke(document, {BrushKind::Raise, radius, 50, 50, 0}, PathPointAt(256, 100));
+    const auto base = std::make_unique<const Grid>(state->HeightMap);
+    Stroke stroke(document, *base, {BrushKind::Raise, radius, 50, 50, 0}, PathPointAt(256, 100));
     int step = 0;
     for (auto _ : bench) {
         const double angle = ++step * 0.02;

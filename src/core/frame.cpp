@@ -3,6 +3,7 @@
 #include "core/error.h"
 #include "core/number_text.h"
 
+#include <algorithm>
 #include <array>
 
 namespace tolvar {
@@ -36,11 +37,11 @@ std::int32_t readHalfSize(const std::string& text)
 } // namespace
 
 Frame::Frame(UiPort& ui, Prompter& prompter, AppState& state)
-    : ui_(ui), prompter_(prompter), state_(state), document_(state)
+    : ui_(ui), prompter_(prompter), state_(state), document_(state), transaction_(document_)
 {
 }
 
-void Frame::BeginOperation()
+void Frame::BeginOperation(Parameters parameters)
 {
     for (const char* item : operationItems)
         ui_.setEnabled(item, true);
@@ -60,8 +61,10 @@ void Frame::BeginOperation()
     for (const char* item : saveItems)
         ui_.setEnabled(item, true);
 
-    readParameters();
+    if (parameters == Parameters::Read)
+        readParameters();
     takeSnapshot();
+    transaction_.beginOperation();
 }
 
 void Frame::takeMapSize()
@@ -122,7 +125,8 @@ void Frame::LogCommand(const std::string& line)
 
 Frame::Mark Frame::mark() const
 {
-    Mark mark{state_, {}, ui_.isBoxEnabled(Box::cboHeight)};
+    Mark mark{std::make_unique<const Grid>(state_.UndoMap), document_.size(), state_.params, state_.view,
+              state_.random, transaction_.operations(), {}, ui_.isBoxEnabled(Box::cboHeight)};
     for (const char* control : enabledByOperation())
         mark.controlsEnabled.push_back(ui_.isEnabled(control));
     return mark;
@@ -130,7 +134,20 @@ Frame::Mark Frame::mark() const
 
 void Frame::rollBack(const Mark& mark)
 {
-    state_ = mark.state;
+    // An operation that began holds the heights it began from in the Undo
+    // snapshot; a command stopped before then changed no height.
+    if (transaction_.operations() != mark.operations) {
+        const MapSize size = document_.size();
+        for (int r = 1; r <= size.rows; ++r)
+            std::copy(state_.UndoMap.row(r) + 1, state_.UndoMap.row(r) + 1 + size.cols, state_.HeightMap.row(r) + 1);
+        document_.regionChanged(CellRect::Whole(size));
+    }
+    state_.UndoMap = *mark.undoMap;
+    state_.MapRows = mark.size.rows;
+    state_.MapCols = mark.size.cols;
+    state_.params = mark.params;
+    state_.view = mark.view;
+    state_.random = mark.random;
     const std::vector<const char*> controls = enabledByOperation();
     for (std::size_t i = 0; i < controls.size(); ++i)
         ui_.setEnabled(controls[i], mark.controlsEnabled[i]);

@@ -2,9 +2,12 @@
 
 #include "core/app_state.h"
 #include "core/map_document.h"
+#include "core/map_transaction.h"
 #include "core/prompter.h"
 #include "core/ui_port.h"
 
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,10 +23,14 @@ public:
     AppState& state() { return state_; }
     const AppState& state() const { return state_; }
     MapDocument& document() { return document_; }
+    MapTransaction& transaction() { return transaction_; }
     UiPort& ui() { return ui_; }
     Prompter& prompter() { return prompter_; }
 
-    void BeginOperation();
+    // A brush stroke keeps the parameters the last command read: a fractal
+    // box half typed must not refuse it.
+    enum class Parameters { Read, Kept };
+    void BeginOperation(Parameters parameters = Parameters::Read);
     // The map may have changed as a whole: the document tells its
     // listeners, and the checked views are shown and drawn anew.
     void RefreshViews();
@@ -31,11 +38,18 @@ public:
     void BusyCursorOn();
     void BusyCursorOff();
 
-    // What a command changes from its BeginOperation on: the process-wide
-    // data and the controls BeginOperation enables or locks. A command the
-    // user cancels puts it all back with rollBack.
+    // What a command changes from its BeginOperation on: the Undo
+    // snapshot, the size, the parameters, the view, the random generator and
+    // the controls BeginOperation enables or locks; the heights the
+    // operation began from are in the snapshot then. A command the user
+    // cancels puts it all back with rollBack.
     struct Mark {
-        AppState state;
+        std::unique_ptr<const Grid> undoMap;
+        MapSize size;
+        FractalParams params;
+        ViewState view;
+        Random random;
+        std::uint64_t operations;
         std::vector<bool> controlsEnabled;
         bool sizeBoxEnabled;
     };
@@ -51,6 +65,7 @@ private:
     Prompter& prompter_;
     AppState& state_;
     MapDocument document_;
+    MapTransaction transaction_;
     bool refreshing_ = false;
 };
 

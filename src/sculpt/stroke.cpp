@@ -8,11 +8,6 @@ namespace {
 
 constexpr std::int64_t Hundredths = 100;
 
-std::size_t cellIndex(int row, int col)
-{
-    return static_cast<std::size_t>(row) * Grid::Side + static_cast<std::size_t>(col);
-}
-
 // Floor and ceiling of a / 100 for either sign.
 std::int64_t floorCells(std::int64_t a)
 {
@@ -62,9 +57,9 @@ PathPoint PathPointAt(double row, double col)
     return {near(row), near(col)};
 }
 
-Stroke::Stroke(MapDocument& map, const BrushSettings& settings, PathPoint press)
-    : document_(map), map_(map.heights()), base_(map.heights()), rows_(map.size().rows), cols_(map.size().cols),
-      settings_(settings), path_{press}, pull_(static_cast<std::size_t>(Grid::Side) * Grid::Side, 0.0)
+Stroke::Stroke(MapDocument& map, const Grid& base, const BrushSettings& settings, PathPoint press)
+    : document_(map), map_(map.heights()), base_(base), rows_(map.size().rows), cols_(map.size().cols),
+      settings_(settings), path_{press}
 {
     rampCells_ = pullAlong(press, press);
     document_.regionChanged(rampCells_);
@@ -115,7 +110,7 @@ CellRect Stroke::pullAlong(PathPoint a, PathPoint b)
         for (int col = cells.firstCol; col <= cells.lastCol; ++col) {
             const SegmentSpot spot = spotOn(row * Hundredths, col * Hundredths, a, b);
             const double weight = BrushWeight(std::sqrt(spot.distance2) / Hundredths, settings_);
-            double& pull = pull_[cellIndex(row, col)];
+            double& pull = pull_(row, col);
             if (weight <= pull)
                 continue;
             pull = weight;
@@ -177,7 +172,7 @@ void Stroke::restore(const CellRect& cells)
     for (int row = cells.firstRow; row <= cells.lastRow; ++row)
         for (int col = cells.firstCol; col <= cells.lastCol; ++col) {
             map_(row, col) = base_(row, col);
-            pull_[cellIndex(row, col)] = 0.0;
+            pull_(row, col) = 0.0;
         }
 }
 

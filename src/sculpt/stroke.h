@@ -3,6 +3,7 @@
 #include "core/grid.h"
 #include "core/map_document.h"
 #include "sculpt/brush.h"
+#include "sculpt/pull_tiles.h"
 
 #include <cstdint>
 #include <vector>
@@ -38,7 +39,8 @@ PathPoint PathPointAt(double row, double col);
 // dab's cells.
 class Stroke {
 public:
-    Stroke(MapDocument& map, const BrushSettings& settings, PathPoint press);
+    // base holds the heights at the press, and must outlive the stroke.
+    Stroke(MapDocument& map, const Grid& base, const BrushSettings& settings, PathPoint press);
 
     // Extends the path to `point` and returns the cells whose heights may
     // have changed. A Ramp's path is its press and the latest point only.
@@ -60,12 +62,12 @@ private:
 
     MapDocument& document_;
     Grid& map_;
-    Grid base_;
+    const Grid& base_;
     int rows_;
     int cols_;
     BrushSettings settings_;
     std::vector<PathPoint> path_;
-    std::vector<double> pull_;
+    PullTiles pull_;
     // A Ramp's cells as its latest move left them.
     CellRect rampCells_;
     CellRect touched_;

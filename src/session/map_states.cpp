@@ -46,9 +46,9 @@ const MapStateCommand& commandAt(const QUndoStack& stack, int index)
 
 } // namespace
 
-MapStates::MapStates(MapDocument& map, std::function<void()> stepped, int countLimit, std::size_t byteLimit)
-    : map_(map), stepped_(std::move(stepped)), byteLimit_(byteLimit), recorded_(map.heights()),
-      recordedSize_(map.size())
+MapStates::MapStates(MapTransaction& transaction, std::function<void()> stepped, int countLimit, std::size_t byteLimit)
+    : transaction_(transaction), map_(transaction.document()), stepped_(std::move(stepped)), byteLimit_(byteLimit),
+      recordedSize_(map_.size())
 {
     stack_.setUndoLimit(countLimit);
     QObject::connect(&stack_, &QUndoStack::indexChanged, [this] {
@@ -63,7 +63,8 @@ MapStates::~MapStates() { stack_.disconnect(); }
 bool MapStates::record(const QString& name)
 {
     auto change = std::make_shared<MapChange>();
-    change->tiles = TileDelta::Between(recorded_, map_.heights());
+    change->tiles = TileDelta::Between(transaction_.before(), map_.heights(), transaction_.changed());
+    transaction_.commit();
     if (change->tiles.empty())
         return false;
     change->before = recordedSize_;
@@ -72,7 +73,6 @@ bool MapStates::record(const QString& name)
     stack_.push(new MapStateCommand(*this, name, std::move(change)));
     dropOldestWhileTooLarge();
     recording_ = false;
-    recorded_ = map_.heights();
     recordedSize_ = map_.size();
     return true;
 }
@@ -81,10 +81,10 @@ void MapStates::enter(const MapChange& change, bool after)
 {
     if (after) {
         change.tiles.applyAfter(map_.heights());
-        change.tiles.applyAfter(recorded_);
+        change.tiles.applyAfter(transaction_.before());
     } else {
         change.tiles.applyBefore(map_.heights());
-        change.tiles.applyBefore(recorded_);
+        change.tiles.applyBefore(transaction_.before());
     }
     // The state before the first operation has no size yet; the map keeps
     // the one it has.

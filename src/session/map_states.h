@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/map_document.h"
+#include "core/map_transaction.h"
 
 #include <QUndoStack>
 #include <cstddef>
@@ -14,7 +14,7 @@ struct MapChange;
 
 // The states the map went through in this run, for Step Backward and Step
 // Forward: one undo command per operation that changed the map, holding the
-// 64 x 64 tiles it changed. The stack keeps at most countLimit operations
+// 64 x 64 tiles it changed, of those the document reported. The stack keeps at most countLimit operations
 // and drops the oldest while their tiles take more than byteLimit.
 // Stepping writes only the heights and the size, never the Undo snapshot.
 class MapStates {
@@ -24,7 +24,7 @@ public:
 
     // stepped runs after every step through the states, once the map stands
     // in the state stepped to.
-    MapStates(MapDocument& map, std::function<void()> stepped, int countLimit = CountLimit,
+    MapStates(MapTransaction& transaction, std::function<void()> stepped, int countLimit = CountLimit,
               std::size_t byteLimit = ByteLimit);
     ~MapStates();
     MapStates(const MapStates&) = delete;
@@ -48,11 +48,10 @@ private:
     void enter(const MapChange& change, bool after);
     void dropOldestWhileTooLarge();
 
+    MapTransaction& transaction_;
     MapDocument& map_;
     std::function<void()> stepped_;
     std::size_t byteLimit_;
-    // The map as the last state holds it.
-    Grid recorded_;
     MapSize recordedSize_;
     QUndoStack stack_;
     bool recording_ = false;

@@ -5,18 +5,7 @@
 namespace tolvar {
 namespace {
 
-// The cells of one tile: rows [top, bottom), columns [left, right). Tiles of
-// the last row and column are cut short by the grid's edge.
-struct TileArea {
-    int top, bottom, left, right;
-
-    explicit TileArea(int top, int left)
-        : top(top), bottom(std::min(top + TileDelta::TileSide, Grid::Side)), left(left),
-          right(std::min(left + TileDelta::TileSide, Grid::Side))
-    {
-    }
-    int width() const { return right - left; }
-};
+using TileArea = MapTiles::Area;
 
 bool differs(const Grid& a, const Grid& b, const TileArea& area)
 {
@@ -37,13 +26,16 @@ std::vector<Height> cellsOf(const Grid& grid, const TileArea& area)
 
 } // namespace
 
-TileDelta TileDelta::Between(const Grid& before, const Grid& after)
+TileDelta TileDelta::Between(const Grid& before, const Grid& after, const MapTiles& among)
 {
     TileDelta delta;
-    for (int top = 0; top < Grid::Side; top += TileSide)
-        for (int left = 0; left < Grid::Side; left += TileSide)
-            if (const TileArea area(top, left); differs(before, after, area))
-                delta.tiles_.push_back({top, left, cellsOf(before, area), cellsOf(after, area)});
+    for (int tileRow = 0; tileRow < MapTiles::PerSide; ++tileRow)
+        for (int tileCol = 0; tileCol < MapTiles::PerSide; ++tileCol) {
+            if (!among.has(tileRow, tileCol))
+                continue;
+            if (const TileArea area = MapTiles::area(tileRow, tileCol); differs(before, after, area))
+                delta.tiles_.push_back({tileRow, tileCol, cellsOf(before, area), cellsOf(after, area)});
+        }
     return delta;
 }
 
@@ -58,7 +50,7 @@ std::size_t TileDelta::bytes() const
 void TileDelta::apply(Grid& grid, std::vector<Height> Tile::*cells) const
 {
     for (const Tile& tile : tiles_) {
-        const TileArea area(tile.top, tile.left);
+        const TileArea area = MapTiles::area(tile.row, tile.col);
         auto from = (tile.*cells).begin();
         for (int r = area.top; r < area.bottom; ++r, from += area.width())
             std::copy(from, from + area.width(), grid.row(r) + area.left);

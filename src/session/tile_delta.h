@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/grid.h"
+#include "core/map_transaction.h"
 
 #include <cstddef>
 #include <vector>
@@ -12,11 +13,8 @@ namespace tolvar {
 // stroke costs a tile or two rather than a whole map.
 class TileDelta {
 public:
-    static constexpr int TileSide = 64;
-
-    // The tiles of the whole grid, border ring included, where after differs
-    // from before.
-    static TileDelta Between(const Grid& before, const Grid& after);
+    // The tiles among those given where after differs from before.
+    static TileDelta Between(const Grid& before, const Grid& after, const MapTiles& among = MapTiles::All());
 
     bool empty() const { return tiles_.empty(); }
     std::size_t tileCount() const { return tiles_.size(); }
@@ -29,8 +27,8 @@ public:
 
 private:
     struct Tile {
-        int top;
-        int left;
+        int row;
+        int col;
         std::vector<Height> before;
         std::vector<Height> after;
     };

@@ -8,7 +8,7 @@
 namespace tolvar {
 
 CommandRunner::CommandRunner(UiPort& ui, Prompter& prompter)
-    : ui_(ui), prompter_(prompter), frame_(ui, prompter), states_(frame_.document(), [this] { showStep(); })
+    : ui_(ui), prompter_(prompter), frame_(ui, prompter), states_(frame_.transaction(), [this] { showStep(); })
 {
 }
 
@@ -30,7 +30,9 @@ void CommandRunner::run(const std::function<void()>& command, const QString& nam
     try {
         command();
     } catch (const Cancelled&) {
+        frame_.transaction().markAllChanged();
     } catch (const std::exception& e) {
+        frame_.transaction().markAllChanged();
         prompter_.showError(e.what());
     }
     // A failed command may have changed part of the map: that is a state too.

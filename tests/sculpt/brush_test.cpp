@@ -46,7 +46,7 @@ Grid stroked(const Grid& map, const BrushSettings& settings, const std::vector<P
     state->MapRows = Rows;
     state->MapCols = Cols;
     MapDocument document(*state);
-    Stroke stroke(document, settings, path.front());
+    Stroke stroke(document, map, settings, path.front());
     for (std::size_t i = 1; i < path.size(); ++i)
         stroke.moveTo(path[i]);
     return state->HeightMap;

@@ -18,16 +18,23 @@ protected:
     {
         fillIrregular(state.HeightMap, 1);
         state.MapRows = state.MapCols = 512;
-        states = std::make_unique<MapStates>(document, [this] { ++steps; });
+        // The map stands as the run starts.
+        document.mapReplaced();
+        transaction.commit();
+        states = std::make_unique<MapStates>(transaction, [this] { ++steps; });
     }
 
     // Changes one cell, or every cell of the grid, and records a state.
     void change(int n, bool everyCell = false)
     {
-        if (everyCell)
+        if (everyCell) {
             fillIrregular(state.HeightMap, static_cast<std::uint32_t>(n + 100));
-        else
-            state.HeightMap(1 + n % 500, 3 + n / 500) += static_cast<Height>(n + 1);
+            document.mapReplaced();
+        } else {
+            const int row = 1 + n % 500, col = 3 + n / 500;
+            state.HeightMap(row, col) += static_cast<Height>(n + 1);
+            document.regionChanged({row, row, col, col});
+        }
         maps.push_back(state.HeightMap);
         ASSERT_TRUE(states->record("Change"));
     }
@@ -35,6 +42,7 @@ protected:
 
     AppState state;
     MapDocument document{state};
+    MapTransaction transaction{document};
     std::unique_ptr<MapStates> states;
     std::vector<Grid> maps; // the map after each change
     int steps = 0;
@@ -47,6 +55,8 @@ TEST_F(MapStatesTest, StepsBackToTheStartAndForwardToTheEnd)
     change(1);
     state.HeightMap(513, 0) = 9; // the border, in a short tile
     state.HeightMap(200, 300) ^= 0x8000;
+    document.regionChanged({513, 513, 0, 0});
+    document.regionChanged({200, 200, 300, 300});
     maps.push_back(state.HeightMap);
     ASSERT_TRUE(states->record("Two tiles"));
     EXPECT_FALSE(states->record("Nothing changed"));
@@ -102,7 +112,7 @@ TEST_F(MapStatesTest, KeepsAtMostAHundredStatesAndSixtyFourMebibytes)
         int kept;
     } cases[] = {{false, 100}, {true, 63}};
     for (const auto& c : cases) {
-        states = std::make_unique<MapStates>(document, [] {});
+        states = std::make_unique<MapStates>(transaction, [] {});
         maps.clear();
         for (int i = 0; i < 120; ++i)
             change(i, c.everyCell);

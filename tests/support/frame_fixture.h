@@ -8,10 +8,14 @@
 
 namespace tolvar::testing {
 
-// A fresh process state, a fake UI and a frame over both.
+// A fresh process state, a fake UI and a frame over both. The state is
+// reset before the frame, which keeps the heights it starts from.
+struct FreshAppState {
+    FreshAppState() { resetAppState(); }
+};
+
 class FrameTest : public ::testing::Test {
 protected:
-    FrameTest() { resetAppState(); }
 
     AppState& state() { return appState(); }
     Grid& map() { return appState().HeightMap; }
@@ -19,6 +23,7 @@ protected:
     // Logging on, as once the Session menu is reachable.
     void logHistory() { ui.setChecked("SessionLogging1", true); }
 
+    FreshAppState fresh;
     FakeUi ui;
     ScriptedPrompter prompter;
     Frame frame{ui, prompter};

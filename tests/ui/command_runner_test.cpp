@@ -11,11 +11,17 @@ class CommandRunnerTest : public WindowTest {
 protected:
     CommandRunner& runner() { return form().runner(); }
     int states() { return runner().states().stack().count(); }
+    // Changes one cell and tells the document, as every writer does.
+    static void setCell(Frame& frame, int row, int col, Height height)
+    {
+        frame.state().HeightMap(row, col) = height;
+        frame.document().regionChanged({row, row, col, col});
+    }
     // A command that changes one cell, as an operation does.
     static void writeCell(Frame& frame, int row, int col, Height height)
     {
         frame.BeginOperation();
-        frame.state().HeightMap(row, col) = height;
+        setCell(frame, row, col, height);
     }
 };
 
@@ -29,17 +35,18 @@ TEST_F(CommandRunnerTest, OnlyTheOutermostCommandMakesAStateAndErrorsStillMakeOn
     runner().runInFrame(
         [this](Frame& frame) {
             writeCell(frame, 3, 7, 4117);
-            runner().runInFrame([](Frame& inner) { inner.state().HeightMap(200, 11) = 913; }, "Inner");
+            runner().runInFrame([](Frame& inner) { setCell(inner, 200, 11, 913); }, "Inner");
         },
         "Outer");
     ASSERT_EQ(states(), before + 1);
     EXPECT_EQ(runner().states().stack().text(before), "Outer");
     EXPECT_EQ(recorded.count(), 1);
 
-    runner().runInFrame([](Frame& frame) { frame.state().HeightMap(9, 301) = 65001; }, {});
+    runner().runInFrame([](Frame& frame) { setCell(frame, 9, 301, 65001); }, {});
     EXPECT_EQ(states(), before + 1);
     runner().runInFrame(
         [](Frame& frame) {
+            // Stopped before it could report the cell.
             frame.state().HeightMap(41, 5) = 77;
             throw std::runtime_error("the disk is full");
         },

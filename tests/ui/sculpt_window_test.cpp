@@ -108,3 +108,16 @@ TEST_F(SculptWindowTest, ColoursStayOnTheGamesScale)
     EXPECT_EQ(window("frmSculpt")->findChild<QLabel*>("labSculptView")->text(),
               "Colours 0 to 8191 (the map rises above 4095)   Zoom 100 %");
 }
+
+// A fractal box half typed is for the next Run: the brush keeps the
+// parameters the last command read, and Run still refuses the box.
+TEST_F(SculptWindowTest, AHalfTypedFractalBoxRefusesRunButNotAStroke)
+{
+    form().setText(Box::ediReal, "abc");
+    mouse(QEvent::MouseButtonPress, {19.5, 118.5}, Qt::LeftButton); // row 10, column 20
+    mouse(QEvent::MouseButtonRelease, {19.5, 118.5}, Qt::NoButton);
+    EXPECT_TRUE(prompter.errors().empty());
+    EXPECT_EQ(appState().HeightMap(10, 20), 550);
+    click("Run1");
+    EXPECT_EQ(prompter.errors().size(), 1u);
+}
