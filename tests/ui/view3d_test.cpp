@@ -174,14 +174,14 @@ TEST_F(View3DTest, FollowsAnEffectAndItsUndo)
     EXPECT_EQ(picture(), before);
 }
 
-// Sending changed rows alone draws what a whole reload draws.
+// Changed cells the document reports draw what a whole reload draws.
 TEST_F(View3DTest, ChangedRowsDrawAsAWholeReload)
 {
     const QImage before = picture();
     for (int r = 40; r <= 50; ++r)
         for (int c = 20; c <= 90; ++c)
             appState().HeightMap(r, c) = static_cast<Height>(100 + (tolvar::testing::irregularHeight(r, c, 3) & 1023));
-    frm3D->updateRows(40, 50);
+    form().document().regionChanged({40, 50, 20, 90});
     const QImage rows = picture();
     EXPECT_NE(rows, before);
     frm3D->redraw();
