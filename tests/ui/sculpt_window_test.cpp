@@ -36,6 +36,14 @@ protected:
         QMouseEvent event(type, at, picture()->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
         QApplication::sendEvent(picture(), &event);
     }
+    // A press and release at one point: at 100 %, row 128.5 - y, column x + 0.5.
+    void dab(QPointF at)
+    {
+        mouse(QEvent::MouseButtonPress, at, Qt::LeftButton);
+        mouse(QEvent::MouseButtonRelease, at, Qt::NoButton);
+    }
+    QRgb pixel(int row, int col) { return windows->sculpt().canvas().picture().pixel(col - 1, 128 - row); }
+    void setBox(const char* name, const char* text) { window("frmSculpt")->findChild<QLineEdit*>(name)->setText(text); }
 };
 
 } // namespace
@@ -93,7 +101,6 @@ TEST_F(SculptWindowTest, ColoursStayOnTheGamesScale)
             map(r, c) = 1500;
     map(30, 30) = 3500;
     windows->sculpt().redraw();
-    const auto pixel = [this](int row, int col) { return windows->sculpt().canvas().picture().pixel(col - 1, 128 - row); };
     EXPECT_EQ(pixel(100, 100), qRgb(149, 116, 63));
 
     QWidget* plan = window("frmMapDisplay")->findChild<QWidget*>("imgMap");
@@ -128,4 +135,48 @@ TEST_F(SculptWindowTest, AHalfTypedFractalBoxRefusesRunButNotAStroke)
     EXPECT_EQ(appState().HeightMap(10, 20), 550);
     click("Run1");
     EXPECT_EQ(prompter.errors().size(), 1u);
+}
+
+// The release draws no more than the stroke drew, unless the map left the
+// colour scale: a cell changed behind the window's back keeps its colour
+// through a stroke elsewhere, and is drawn anew once a Raise of 1000 takes
+// a cell of 3900 past 4095.
+TEST_F(SculptWindowTest, TheReleaseRedrawsInFullOnlyForANewColourScale)
+{
+    Grid& map = appState().HeightMap;
+    for (int r = 1; r <= 128; ++r)
+        for (int c = 1; c <= 128; ++c)
+            map(r, c) = std::min<Height>(map(r, c), 2000);
+    windows->sculpt().redraw();
+    const QRgb drawn = pixel(100, 100);
+    map(100, 100) = map(100, 100) < 1000 ? 2000 : 0;
+    setBox("ediRadius", "2");
+    dab({39.5, 98.5}); // row 30, column 40
+    EXPECT_EQ(pixel(100, 100), drawn);
+
+    map(60, 61) = 3900;
+    setBox("ediStrength", "100");
+    dab({60.5, 68.5});
+    EXPECT_EQ(map(60, 61), 4900);
+    EXPECT_EQ(window("frmSculpt")->findChild<QLabel*>("labSculptView")->text(),
+              "Colours 0 to 8191 (the map rises above 4095)   Zoom 100 %");
+    EXPECT_NE(pixel(100, 100), drawn);
+}
+
+// After New a stroke can be the first operation at another size: the
+// picture takes the 256 map at the release, the dabs before it drawn on
+// nothing of the old size.
+TEST_F(SculptWindowTest, AStrokeAtANewSizeDrawsTheNewMapAtTheRelease)
+{
+    prompter.queueConfirm(true);
+    click("New1");
+    form().setText(Box::cboHeight, "2560");
+    setBox("ediRadius", "64");
+    mouse(QEvent::MouseButtonPress, {100.5, 27.5}, Qt::LeftButton); // row 101, column 101
+    mouse(QEvent::MouseMove, {120.5, 7.5}, Qt::LeftButton);
+    EXPECT_EQ(windows->sculpt().canvas().picture().size(), QSize(128, 128));
+    mouse(QEvent::MouseButtonRelease, {120.5, 7.5}, Qt::NoButton);
+    EXPECT_EQ(appState().MapRows, 256);
+    EXPECT_GT(appState().HeightMap(141, 101), 0);
+    EXPECT_EQ(windows->sculpt().canvas().picture().size(), QSize(256, 256));
 }
