@@ -167,10 +167,9 @@ bool Tfrm3D::gameLayersShown() const { return gameLight_->isChecked() || materia
 void Tfrm3D::followCommandEnd()
 {
     const bool newCompanions = view_->hasMap() && gameLayersShown() && gameCompanions().version != shownCompanions_;
-    if (newCompanions || (rowsChanged_ && !rowsShowAsTheWhole())) {
+    if (newCompanions || (rowsChanged_ && !rowsShowAsTheWhole()))
         reloadDue_ = true;
-        reloadIfDue();
-    }
+    reloadIfDue();
 }
 
 bool Tfrm3D::rowsShowAsTheWhole() const
@@ -186,20 +185,15 @@ void Tfrm3D::regionChanged(const CellRect& cells)
     view_->noteChanged(cells);
 }
 
-void Tfrm3D::reloadLater()
-{
-    reloadDue_ = true;
-    QTimer::singleShot(0, this, &Tfrm3D::reloadIfDue);
-}
-
 void Tfrm3D::reloadIfDue()
 {
     if (reloadDue_ && isVisible())
         redraw();
 }
 
-// A window shown by its menu item draws at once; one shown another way,
-// as a dock's tab brought forward, reloads if the map changed meanwhile.
+// A window shown by its menu item draws at once, which the wait lets come
+// first; one shown another way, as a dock's tab brought forward, reloads
+// if the map changed while it was hidden.
 void Tfrm3D::showEvent(QShowEvent* event)
 {
     ViewForm::showEvent(event);

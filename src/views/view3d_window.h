@@ -45,10 +45,10 @@ public slots:
     void followSeaLevel(const QString& text);
     // Draws again when a game layer is shown: the Game Terrain boxes changed.
     void redrawGameLayers();
-    // A command ended: draws the whole map again where the rows it changed
-    // cannot show it as the whole does (the game layers read every cell, and
-    // the colours stand on the map's colour scale), or where a save or an
-    // open changed the game's files.
+    // A command ended: loads the whole map again if the command's refresh
+    // did not, or if the rows it changed cannot show it as the whole does
+    // (the game layers read every cell, and the colours stand on the map's
+    // colour scale), or if a save or an open changed the game's files.
     void followCommandEnd();
 
 signals:
@@ -60,11 +60,11 @@ protected:
 
 private:
     void regionChanged(const CellRect& cells) override;
-    void mapReplaced() override { reloadLater(); }
-    void sizeChanged(MapSize) override { reloadLater(); }
-    // Reloads once the events run again, unless a redraw came first, and
-    // only if the window shows; a hidden one reloads when it is shown.
-    void reloadLater();
+    // A whole new map waits for the command's refresh or its end: a long
+    // command may still be writing it.
+    void mapReplaced() override { reloadDue_ = true; }
+    void sizeChanged(MapSize) override { reloadDue_ = true; }
+    // Only a shown window reloads; a hidden one does when it is shown.
     void reloadIfDue();
     bool gameLayersShown() const;
     bool rowsShowAsTheWhole() const;
