@@ -34,14 +34,6 @@ protected:
         QMouseEvent event(type, at, picture()->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
         QApplication::sendEvent(picture(), &event);
     }
-    // A press and release at one point: at 100 %, row 128.5 - y, column x + 0.5.
-    void dab(QPointF at)
-    {
-        mouse(QEvent::MouseButtonPress, at, Qt::LeftButton);
-        mouse(QEvent::MouseButtonRelease, at, Qt::NoButton);
-    }
-    QRgb pixel(int row, int col) { return windows->sculpt().canvas().picture().pixel(col - 1, 128 - row); }
-    void setBox(const char* name, const char* text) { window("frmSculpt")->findChild<QLineEdit*>(name)->setText(text); }
 };
 
 } // namespace
@@ -61,7 +53,7 @@ TEST_F(SculptWindowTest, ReadsTheCellUnderTheCursorAsThePlanIsOriented)
 // A press, a drag and the release make one stroke, one operation of the frame.
 TEST_F(SculptWindowTest, ADragIsOneStrokeThatUndoTakesBack)
 {
-    setBox("ediRadius", "2");
+    window("frmSculpt")->findChild<QLineEdit*>("ediRadius")->setText("2");
     mouse(QEvent::MouseButtonPress, {39.5, 98.5}, Qt::LeftButton); // row 30, column 40
     mouse(QEvent::MouseMove, {45.5, 98.5}, Qt::LeftButton);        // column 46
     mouse(QEvent::MouseButtonRelease, {45.5, 98.5}, Qt::NoButton);
@@ -72,10 +64,11 @@ TEST_F(SculptWindowTest, ADragIsOneStrokeThatUndoTakesBack)
 
 // Colours sit on the game's scale, 0 to 4095, so a stroke far away leaves a
 // level cell of 1500 as it was: 36.6 % up the land ramp, between brown
-// (150, 115, 60) and grey (135, 135, 135), 4.66 % of the way. A cell the
-// game cannot hold is pure magenta, shaded or contoured, and the scale
-// widens to the next 4096. The plan keeps its picture through a stroke
-// and a cancelled Open.
+// (150, 115, 60) and grey (135, 135, 135), 4.66 % of the way; its release
+// draws no cell the stroke did not change. A cell the game cannot hold is
+// pure magenta, shaded or contoured, and a stroke that makes one widens the
+// scale to the next 4096 in every cell. The plan keeps its picture through
+// a stroke and a cancelled Open.
 TEST_F(SculptWindowTest, ColoursStayOnTheGamesScale)
 {
     Grid& map = appState().HeightMap;
@@ -87,7 +80,10 @@ TEST_F(SculptWindowTest, ColoursStayOnTheGamesScale)
             map(r, c) = 1500;
     map(30, 30) = 3500;
     windows->sculpt().redraw();
+    const auto pixel = [this](int row, int col) { return windows->sculpt().canvas().picture().pixel(col - 1, 128 - row); };
     EXPECT_EQ(pixel(100, 100), qRgb(149, 116, 63));
+    const QRgb drawn = pixel(110, 110);
+    map(110, 110) = 0;
 
     QWidget* plan = window("frmMapDisplay")->findChild<QWidget*>("imgMap");
     const QImage planBefore = plan->grab().toImage();
@@ -96,14 +92,18 @@ TEST_F(SculptWindowTest, ColoursStayOnTheGamesScale)
     mouse(QEvent::MouseButtonRelease, {29.5, 98.5}, Qt::NoButton);
     EXPECT_EQ(map(30, 30), 4000);
     EXPECT_EQ(pixel(100, 100), qRgb(149, 116, 63));
+    EXPECT_EQ(pixel(110, 110), drawn);
     const QImage planAfter = plan->grab().toImage();
     EXPECT_NE(planAfter, planBefore);
     click("Open1");
     EXPECT_EQ(plan->grab().toImage(), planAfter);
 
-    map(60, 61) = 5000;
-    windows->sculpt().redraw();
+    map(60, 61) = 4000;
+    mouse(QEvent::MouseButtonPress, {60.5, 68.5}, Qt::LeftButton); // row 60, column 61
+    mouse(QEvent::MouseButtonRelease, {60.5, 68.5}, Qt::NoButton);
+    EXPECT_EQ(map(60, 61), 4500);
     EXPECT_EQ(pixel(60, 61), qRgb(255, 0, 255));
+    EXPECT_NE(pixel(110, 110), drawn);
     window("frmSculpt")->findChild<QComboBox*>("cboShading")->setCurrentIndex(1);
     EXPECT_EQ(pixel(60, 61), qRgb(255, 0, 255));
     EXPECT_EQ(window("frmSculpt")->findChild<QLabel*>("labSculptView")->text(),
@@ -123,32 +123,6 @@ TEST_F(SculptWindowTest, AHalfTypedFractalBoxRefusesRunButNotAStroke)
     EXPECT_EQ(prompter.errors().size(), 1u);
 }
 
-// The release draws no more than the stroke drew, unless the map left the
-// colour scale: a cell changed behind the window's back keeps its colour
-// through a stroke elsewhere, and is drawn anew once a Raise of 1000 takes
-// a cell of 3900 past 4095.
-TEST_F(SculptWindowTest, TheReleaseRedrawsInFullOnlyForANewColourScale)
-{
-    Grid& map = appState().HeightMap;
-    for (int r = 1; r <= 128; ++r)
-        for (int c = 1; c <= 128; ++c)
-            map(r, c) = std::min<Height>(map(r, c), 2000);
-    windows->sculpt().redraw();
-    const QRgb drawn = pixel(100, 100);
-    map(100, 100) = map(100, 100) < 1000 ? 2000 : 0;
-    setBox("ediRadius", "2");
-    dab({39.5, 98.5}); // row 30, column 40
-    EXPECT_EQ(pixel(100, 100), drawn);
-
-    map(60, 61) = 3900;
-    setBox("ediStrength", "100");
-    dab({60.5, 68.5});
-    EXPECT_EQ(map(60, 61), 4900);
-    EXPECT_EQ(window("frmSculpt")->findChild<QLabel*>("labSculptView")->text(),
-              "Colours 0 to 8191 (the map rises above 4095)   Zoom 100 %");
-    EXPECT_NE(pixel(100, 100), drawn);
-}
-
 // After New a stroke can be the first operation at another size: the
 // picture takes the 256 map at the release, the dabs before it drawn on
 // nothing of the old size.
@@ -157,7 +131,7 @@ TEST_F(SculptWindowTest, AStrokeAtANewSizeDrawsTheNewMapAtTheRelease)
     prompter.queueConfirm(true);
     click("New1");
     form().setText(Box::cboHeight, "2560");
-    setBox("ediRadius", "64");
+    window("frmSculpt")->findChild<QLineEdit*>("ediRadius")->setText("64");
     mouse(QEvent::MouseButtonPress, {100.5, 27.5}, Qt::LeftButton); // row 101, column 101
     mouse(QEvent::MouseMove, {120.5, 7.5}, Qt::LeftButton);
     EXPECT_EQ(windows->sculpt().canvas().picture().size(), QSize(128, 128));

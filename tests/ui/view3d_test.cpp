@@ -102,11 +102,6 @@ protected:
         QMouseEvent event(type, at, canvas.viewport()->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
         QApplication::sendEvent(canvas.viewport(), &event);
     }
-    void sculptDab(MapSpot spot)
-    {
-        sculpt(QEvent::MouseButtonPress, spot, Qt::LeftButton);
-        sculpt(QEvent::MouseButtonRelease, spot, Qt::NoButton);
-    }
     const TerrainVertex& vertex(int row, int col) { return frm3D->view().mesh().vertices()[(row - 1) * 128 + col - 1]; }
 
     Tfrm3D* frm3D = nullptr;
@@ -230,7 +225,8 @@ TEST_F(View3DTest, TheReleaseLoadsTheWholeMapWhereRowsCannotShowTheStroke)
     click("Sculpt1");
     QWidget* sculptWindow = window("frmSculpt");
     sculptWindow->findChild<QLineEdit*>("ediStrength")->setText("100");
-    sculptDab({66, 63});
+    sculpt(QEvent::MouseButtonPress, {66, 63}, Qt::LeftButton);
+    sculpt(QEvent::MouseButtonRelease, {66, 63}, Qt::NoButton);
     EXPECT_GT(appState().HeightMap(66, 63), 4095);
     EXPECT_EQ(frm3D->view().mesh().colourScale().highest, 8191);
 
@@ -239,7 +235,8 @@ TEST_F(View3DTest, TheReleaseLoadsTheWholeMapWhereRowsCannotShowTheStroke)
     EXPECT_GT(vertex(20, 20).r, vertex(20, 20).b + 40);
     sculptWindow->findChild<QComboBox*>("cboBrush")->setCurrentText("Set Height");
     sculptWindow->findChild<QLineEdit*>("ediTarget")->setText("2500");
-    sculptDab({20, 20});
+    sculpt(QEvent::MouseButtonPress, {20, 20}, Qt::LeftButton);
+    sculpt(QEvent::MouseButtonRelease, {20, 20}, Qt::NoButton);
     EXPECT_EQ(appState().HeightMap(20, 20), 2500);
     EXPECT_GT(vertex(20, 20).b, vertex(20, 20).r + 40);
 }
