@@ -95,7 +95,7 @@ void BM_SculptRedraw(benchmark::State& bench)
 BENCHMARK(BM_SculptRedraw)->Unit(benchmark::kMillisecond);
 
 // The release of a stroke in the real windows: the history line and the
-// refresh of the plan, the WinG wireframe and the Sculpt view.
+// refresh of the plan and the WinG wireframe.
 void BM_SculptStrokeEnd(benchmark::State& bench)
 {
     ScriptedPrompter prompter;

@@ -52,6 +52,9 @@ public:
     // Shows every view that its View menu item asks for and draws it from
     // the map as it stands.
     virtual void refreshViews() = 0;
+    // The same after a stroke, for the views that did not draw its changes
+    // as it went.
+    virtual void refreshViewsAfterStroke() = 0;
     // The same for the wireframe views alone, whose look changed.
     virtual void redrawWireframes() = 0;
     // New hides the flat views; their items stay checked, so that the next

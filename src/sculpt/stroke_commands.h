@@ -15,7 +15,8 @@ class Frame;
 // read before, so a refused one changes nothing.
 std::unique_ptr<Stroke> StartStroke(Frame& frame, const BrushSettings& settings, PathPoint press);
 
-// The release: the stroke's history line and the refresh of the views.
+// The release: the stroke's history line and the refresh of the views that
+// did not follow its dabs.
 void FinishStroke(Frame& frame, const Stroke& stroke);
 
 // The stroke's name among the states of the map: "Raise stroke, radius 16".

@@ -41,7 +41,6 @@ void connectGameTerrain(TForm1& form, TfrmGameTerrain& window, Tfrm3D& view3d)
     QObject::connect(item, &QAction::toggled, &window, &QWidget::setVisible);
     QObject::connect(&window, &TfrmGameTerrain::closed, item, [item] { item->setChecked(false); });
     QObject::connect(&window, &TfrmGameTerrain::boxesChanged, &view3d, &Tfrm3D::redrawGameLayers);
-    QObject::connect(&form.runner(), &CommandRunner::mapStateRecorded, &view3d, &Tfrm3D::followGameCompanions);
 }
 
 } // namespace
@@ -51,9 +50,7 @@ AppWindows::AppWindows(Prompter& prompter, AppSettings& settings)
       frmMapDisplay_(std::make_unique<TfrmMapDisplay>(form1_->document())), frmAbout_(std::make_unique<TfrmAbout>()),
       frmHistory_(std::make_unique<TfrmHistory>()), frm1st_(std::make_unique<Tfrm1st>(form1_->document(), *form1_)),
       frmToolbox_(std::make_unique<TfrmToolbox>(*form1_)),
-      frmSculpt_(std::make_unique<TfrmSculpt>(form1_->document(), [runner = &form1_->runner()](const auto& command, const QString& name) {
-          runner->runInFrame(command, name);
-      })),
+      frmSculpt_(std::make_unique<TfrmSculpt>(form1_->document(), form1_->runner())),
       frm3D_(std::make_unique<Tfrm3D>(form1_->document(), *form1_)), frmGameTerrain_(std::make_unique<TfrmGameTerrain>(settings)),
       settings_(settings), boxes_(settings), places_(std::make_unique<WindowPlaces>(settings))
 {
@@ -79,10 +76,8 @@ AppWindows::AppWindows(Prompter& prompter, AppSettings& settings)
     boxes_.add(*frmSculpt_, {"cboBrush", "ediRadius", "ediStrength", "ediHardness", "ediTarget", "cboShading",
                              "ediContour"});
     boxes_.add(*frm3D_, {"ediHeightScale"});
-    // A stroke shows in the 3D View as it goes, its changed rows alone.
-    QObject::connect(frmSculpt_.get(), &TfrmSculpt::mapRegionChanged, frm3D_.get(),
-                     [view = frm3D_.get()](int firstRow, int lastRow) { view->updateRows(firstRow, lastRow); });
     connectGameTerrain(*form1_, *frmGameTerrain_, *frm3D_);
+    QObject::connect(&form1_->runner(), &CommandRunner::mapStateRecorded, frm3D_.get(), &Tfrm3D::followCommandEnd);
     std::vector<DockedView> docked{{frmMapDisplay_.get(), DockPlace::BelowPanel},
                                    {frm1st_.get(), DockPlace::Tabbed},
                                    {frmSculpt_.get(), DockPlace::Tabbed},

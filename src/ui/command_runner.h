@@ -3,6 +3,7 @@
 #include "core/frame.h"
 #include "session/map_states.h"
 #include "session/recovery_copy.h"
+#include "views/operation_runner.h"
 
 #include <QObject>
 #include <QString>
@@ -16,7 +17,7 @@ class UiPort;
 // Runs every command, from a menu item, a button or another window, in the
 // one frame: an error ends it with a message box, and a map it changed
 // becomes a state for Step Backward.
-class CommandRunner : public QObject {
+class CommandRunner : public QObject, public OperationRunner {
     Q_OBJECT
 
 public:
@@ -30,7 +31,7 @@ public:
     // empty: the start of an operation that a later command ends (a
     // stroke's press) makes none.
     void run(const std::function<void()>& command, const QString& name = "Change");
-    void runInFrame(const std::function<void(Frame&)>& command, const QString& name);
+    void runInFrame(const std::function<void(Frame&)>& command, const QString& name) override;
     // Makes a state for Step Backward from the map as it stands, if it
     // changed since the last one. Every command ends with it.
     void recordMapState(const QString& name);

@@ -98,11 +98,11 @@ void TForm1::attach(const ViewWindows& windows)
 {
     windows_ = windows;
     mapViews_.emplace(*this, std::array<MapViews::View, MapViews::Count>{{
-                                 {"Wireframe2", windows.display, true},
-                                 {"Plan1", windows.mapDisplay, false},
-                                 {"WinG1", windows.wing, true},
-                                 {"Sculpt1", windows.sculpt, false},
-                                 {"View3D1", windows.view3d, false},
+                                 {"Wireframe2", windows.display, true, false},
+                                 {"Plan1", windows.mapDisplay, false, false},
+                                 {"WinG1", windows.wing, true, false},
+                                 {"Sculpt1", windows.sculpt, false, true},
+                                 {"View3D1", windows.view3d, false, true},
                              }});
     connectWindows();
 }
@@ -279,6 +279,8 @@ bool TForm1::isEnabled(std::string_view control) const
 }
 
 void TForm1::refreshViews() { mapViews_->refresh(); }
+
+void TForm1::refreshViewsAfterStroke() { mapViews_->refreshAfterStroke(); }
 
 void TForm1::redrawWireframes() { mapViews_->redrawWireframes(); }
 

@@ -77,6 +77,7 @@ public:
     void setChecked(std::string_view item, bool checked) override;
     void setEnabled(std::string_view control, bool enabled) override;
     void refreshViews() override;
+    void refreshViewsAfterStroke() override;
     void redrawWireframes() override;
     void hideViewsForNewMap() override;
     void newOverheadBitmap() override;

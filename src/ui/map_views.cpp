@@ -12,15 +12,23 @@ MapViews::MapViews(UiPort& menu, const std::array<View, Count>& views) : menu_(m
 
 void MapViews::refresh()
 {
-    for (const View& view : views_)
-        if (menu_.isChecked(view.item))
-            showAndDraw(view);
+    refreshWhere([](const View&) { return true; });
+}
+
+void MapViews::refreshAfterStroke()
+{
+    refreshWhere([](const View& view) { return !view.followsStrokes; });
 }
 
 void MapViews::redrawWireframes()
 {
+    refreshWhere([](const View& view) { return view.wireframe; });
+}
+
+void MapViews::refreshWhere(bool (*chosen)(const View&))
+{
     for (const View& view : views_)
-        if (view.wireframe && menu_.isChecked(view.item))
+        if (chosen(view) && menu_.isChecked(view.item))
             showAndDraw(view);
 }
 

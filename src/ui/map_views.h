@@ -16,6 +16,8 @@ public:
         const char* item;
         ViewForm* window;
         bool wireframe;
+        // Draws a stroke's changes as it goes.
+        bool followsStrokes;
     };
     static constexpr std::size_t Count = 5;
 
@@ -24,6 +26,8 @@ public:
     const std::array<View, Count>& views() const { return views_; }
     // Shows and draws every view whose item is checked.
     void refresh();
+    // The views that did not draw a stroke's changes as it went.
+    void refreshAfterStroke();
     void redrawWireframes();
     // A new map hides the plan and the wireframe; hiding leaves their items
     // checked, so that the next refresh shows them again.
@@ -33,6 +37,8 @@ public:
     void toggle(std::string_view item);
 
 private:
+    // Shows and draws the chosen views whose item is checked.
+    void refreshWhere(bool (*chosen)(const View&));
     void showAndDraw(const View& view);
     const View& viewOf(std::string_view item) const;
 

@@ -12,6 +12,8 @@ namespace tolvar {
 struct HeightRange {
     Height lowest = 0;
     Height highest = 0;
+
+    bool operator==(const HeightRange&) const = default;
 };
 HeightRange MapHeightRange(const Grid& grid, int rows, int cols);
 

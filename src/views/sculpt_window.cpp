@@ -4,6 +4,7 @@
 #include "core/error.h"
 #include "core/number_text.h"
 #include "sculpt/stroke_commands.h"
+#include "views/operation_runner.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -34,8 +35,8 @@ CellRect withNeighbours(const CellRect& cells, MapSize size)
 
 } // namespace
 
-TfrmSculpt::TfrmSculpt(const MapDocument& map, CommandRunner run, QWidget* parent)
-    : ViewForm(parent), map_(map), run_(std::move(run)), imgSculpt_(new SculptCanvas(this)),
+TfrmSculpt::TfrmSculpt(const MapDocument& map, OperationRunner& runner, QWidget* parent)
+    : ViewForm(parent), map_(map), runner_(runner), imgSculpt_(new SculptCanvas(this)),
       labSculptStatus_(new QLabel(this)), labSculptView_(new QLabel(this))
 {
     setObjectName("frmSculpt");
@@ -113,7 +114,7 @@ QWidget* TfrmSculpt::makeToolBar()
         redraw();
     });
     connect(ediContour_, &QLineEdit::editingFinished, this,
-            [this] { run_([this](Frame&) { readContourInterval(); }, {}); });
+            [this] { runner_.runInFrame([this](Frame&) { readContourInterval(); }, {}); });
     connect(fit, &QToolButton::clicked, imgSculpt_, &SculptCanvas::fit);
     return bar;
 }
@@ -187,7 +188,7 @@ void TfrmSculpt::showView()
 
 void TfrmSculpt::paintCells(const CellRect& cells)
 {
-    if (cells.empty() || !ramp_)
+    if (cells.empty() || !fitsMap())
         return;
     const MapSize size = map_.size();
     SculptPicture(map_.heights(), size.rows, size.cols, *ramp_, look_).paint(cells, picture_);
@@ -218,7 +219,7 @@ void TfrmSculpt::press(MapSpot spot)
     // the history holds every change.
     if (stroke_)
         release();
-    run_(
+    runner_.runInFrame(
         [this, spot](Frame& frame) {
             const BrushSettings settings =
                 ReadBrushSettings(cboBrush_->currentText().toStdString(), ediRadius_->text().toStdString(),
@@ -237,13 +238,11 @@ void TfrmSculpt::drag(MapSpot spot)
         showStroke(stroke_->moveTo(PathPointAt(spot.row, spot.col)), spot);
 }
 
-// The changed cells only are shaded again; the other views wait for the release.
+// The changed cells only are shaded again.
 void TfrmSculpt::showStroke(const CellRect& cells, MapSpot spot)
 {
     paintCells(withNeighbours(cells, map_.size()));
     showStatus(spot);
-    if (!cells.empty())
-        emit mapRegionChanged(cells.firstRow, cells.lastRow, cells.firstCol, cells.lastCol);
 }
 
 void TfrmSculpt::release()
@@ -251,8 +250,24 @@ void TfrmSculpt::release()
     if (!stroke_)
         return;
     const std::unique_ptr<Stroke> stroke = std::move(stroke_);
-    run_([&stroke](Frame& frame) { FinishStroke(frame, *stroke); },
-         QString::fromStdString(StrokeStateName(stroke->settings())));
+    runner_.runInFrame([&stroke](Frame& frame) { FinishStroke(frame, *stroke); },
+                       QString::fromStdString(StrokeStateName(stroke->settings())));
+    if (!fitsMap() || !onCurrentScale())
+        redraw();
+}
+
+// False before the first drawing, or once a stroke's press has taken a new
+// map size: the picture then waits for the release to be drawn whole.
+bool TfrmSculpt::fitsMap() const
+{
+    return ramp_ && picture_.width == map_.size().cols && picture_.height == map_.size().rows;
+}
+
+// The stroke's cells were drawn on the colour scale the picture had; a map
+// the stroke took past it, or back under it, recolours every cell.
+bool TfrmSculpt::onCurrentScale() const
+{
+    return ColourScale(map_.heights(), map_.size().rows, map_.size().cols) == scale_;
 }
 
 void TfrmSculpt::showStatus(MapSpot spot)

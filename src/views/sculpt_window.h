@@ -7,7 +7,6 @@
 #include "views/sculpt_picture.h"
 #include "views/view_form.h"
 
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -17,31 +16,22 @@ class QLineEdit;
 
 namespace tolvar {
 
-class Frame;
 class MapDocument;
+class OperationRunner;
 
 // "Sculpt": the whole map, hill-shaded or with contours, on which the brushes
-// of its tool bar shape the heights with the mouse.
+// of its tool bar shape the heights with the mouse. It draws a stroke's
+// cells as the stroke reports them.
 class TfrmSculpt : public ViewForm {
     Q_OBJECT
 
 public:
-    // Runs a command in the main window's frame, where an error it throws
-    // ends up in a message box. The command that ends an operation names
-    // the state its map becomes; the others pass an empty name.
-    using CommandRunner = std::function<void(const std::function<void(Frame&)>&, const QString& stateName)>;
-
-    TfrmSculpt(const MapDocument& map, CommandRunner run, QWidget* parent = nullptr);
+    TfrmSculpt(const MapDocument& map, OperationRunner& runner, QWidget* parent = nullptr);
     ~TfrmSculpt() override;
 
     void redraw() override;
     QImage viewBuffer() const override;
     SculptCanvas& canvas() { return *imgSculpt_; }
-
-signals:
-    // The heights of these map rows and columns changed during a stroke;
-    // the other views hear of the whole stroke at its release.
-    void mapRegionChanged(int firstRow, int lastRow, int firstCol, int lastCol);
 
 private:
     QWidget* makeToolBar();
@@ -51,6 +41,8 @@ private:
     void drag(MapSpot spot);
     void release();
     void showStroke(const CellRect& cells, MapSpot spot);
+    bool fitsMap() const;
+    bool onCurrentScale() const;
     void paintCells(const CellRect& cells);
     void showStatus(MapSpot spot);
     void showView();
@@ -59,7 +51,7 @@ private:
     void addScalingKey(const char* key, QLineEdit* box, double factor, int highest);
 
     const MapDocument& map_;
-    CommandRunner run_;
+    OperationRunner& runner_;
     QComboBox* cboBrush_;
     QLineEdit* ediRadius_;
     QLineEdit* ediStrength_;

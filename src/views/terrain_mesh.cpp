@@ -23,7 +23,8 @@ void TerrainMesh::load(const Grid& grid, int rows, int cols, int seaLevel, float
     if (materials_.size() != static_cast<std::size_t>(rows / 2) * static_cast<std::size_t>(cols / 2) || rows % 2 != 0)
         materials_.clear();
     heightScale_ = heightScale;
-    ramp_.emplace(seaLevel, ColourScale(grid, rows, cols));
+    colourScale_ = ColourScale(grid, rows, cols);
+    ramp_.emplace(seaLevel, colourScale_);
     vertices_.resize(static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols));
     for (int r = 1; r <= rows; ++r)
         buildRow(grid, r);

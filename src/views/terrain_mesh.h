@@ -49,6 +49,8 @@ public:
     int rows() const { return rows_; }
     int cols() const { return cols_; }
     float heightScale() const { return heightScale_; }
+    // The heights the colours of the last load stand on.
+    HeightRange colourScale() const { return colourScale_; }
     const std::vector<TerrainVertex>& vertices() const { return vertices_; }
     // One triangle strip a row of cells, each ending in StripRestart; its
     // triangles turn anticlockwise seen from above. With a step of 2 the
@@ -71,6 +73,7 @@ private:
     int rows_ = 0;
     int cols_ = 0;
     float heightScale_ = 1;
+    HeightRange colourScale_;
     std::optional<HeightRamp> ramp_;
     std::vector<TerrainVertex> vertices_;
     std::vector<std::uint8_t> light_;

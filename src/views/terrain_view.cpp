@@ -17,15 +17,6 @@ constexpr float WheelStepAngle = 120;
 // How long the mouse rests before the full mesh is drawn again.
 constexpr int RestMs = 150;
 
-TerrainMesh::Span merged(TerrainMesh::Span a, TerrainMesh::Span b)
-{
-    if (a.count == 0)
-        return b;
-    const int first = std::min(a.firstVertex, b.firstVertex);
-    const int end = std::max(a.firstVertex + a.count, b.firstVertex + b.count);
-    return {first, end - first};
-}
-
 // Half the height of the map's box, and its middle.
 std::pair<float, float> heightSpan(const TerrainMesh& mesh)
 {
@@ -60,9 +51,10 @@ void TerrainView::setMap(const Grid& grid, int rows, int cols, int seaLevel, flo
     const bool newSize = rows != mesh_.rows() || cols != mesh_.cols();
     const float oldScale = mesh_.heightScale();
     mesh_.load(grid, rows, cols, seaLevel, heightScale);
+    grid_ = &grid;
     seaLevel_ = seaLevel;
     reloadPending_ = true;
-    pendingSpan_ = {};
+    changed_ = {};
     if (newSize)
         resetCamera();
     else if (heightScale != oldScale)
@@ -70,11 +62,11 @@ void TerrainView::setMap(const Grid& grid, int rows, int cols, int seaLevel, flo
     cameraMoved();
 }
 
-void TerrainView::updateRows(const Grid& grid, int firstRow, int lastRow)
+void TerrainView::noteChanged(const CellRect& cells)
 {
     if (!hasMap())
         return;
-    pendingSpan_ = merged(pendingSpan_, mesh_.updateRows(grid, firstRow, lastRow));
+    changed_ = changed_.united(cells);
     update();
 }
 
@@ -108,12 +100,14 @@ void TerrainView::initializeGL()
 
 void TerrainView::paintGL()
 {
+    const TerrainMesh::Span rebuilt =
+        changed_.empty() ? TerrainMesh::Span{} : mesh_.updateRows(*grid_, changed_.firstRow, changed_.lastRow);
     if (reloadPending_)
         renderer_->load(mesh_);
     else
-        renderer_->update(mesh_, pendingSpan_);
+        renderer_->update(mesh_, rebuilt);
     reloadPending_ = false;
-    pendingSpan_ = {};
+    changed_ = {};
     const qreal ratio = devicePixelRatioF();
     renderer_->draw(camera_, int(width() * ratio), int(height() * ratio), mesh_.metresUp(seaLevel_), coarse_);
 }

@@ -21,10 +21,13 @@ public:
     ~TerrainView() override;
 
     // Takes the whole map; the camera goes back to its start the first time
-    // and whenever the map's size changes.
+    // and whenever the map's size changes. The grid stays the view's: the
+    // rows noted later are read from it.
     void setMap(const Grid& grid, int rows, int cols, int seaLevel, float heightScale);
-    // Sends only the vertices of rows first..last again.
-    void updateRows(const Grid& grid, int firstRow, int lastRow);
+    // The heights of these cells changed. Their rows are rebuilt and sent to
+    // the graphics card at the next paint, all noted rows at once, so that
+    // many small changes between two frames cost one.
+    void noteChanged(const CellRect& cells);
     // The game's light and materials for the next setMap (see TerrainMesh).
     void setGameLayers(std::vector<std::uint8_t> light, std::vector<std::uint8_t> materials)
     {
@@ -65,9 +68,11 @@ private:
     OrbitCamera camera_;
     int seaLevel_ = 0;
     bool glReady_ = false;
-    // What the graphics card still lacks: the whole mesh, or a span of it.
+    const Grid* grid_ = nullptr;
+    // What the graphics card still lacks: the whole mesh, and the cells
+    // changed since the mesh was built.
     bool reloadPending_ = false;
-    TerrainMesh::Span pendingSpan_;
+    CellRect changed_;
     QPoint lastPoint_;
     bool coarse_ = false;
     // Brings the full mesh back once the mouse rests.

@@ -6,6 +6,7 @@
 #include "core/ui_port.h"
 #include "formats/bitmap_file.h"
 #include "formats/game_companions.h"
+#include "views/height_ramp.h"
 #include "views/material_palette.h"
 #include "views/terrain_view.h"
 
@@ -17,6 +18,7 @@
 #include <QOpenGLContext>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <cstdio>
 #include <optional>
@@ -74,7 +76,7 @@ QWidget* materialLegend(QWidget* parent)
 
 } // namespace
 
-Tfrm3D::Tfrm3D(const MapDocument& map, const UiPort& boxes, QWidget* parent)
+Tfrm3D::Tfrm3D(MapDocument& map, const UiPort& boxes, QWidget* parent)
     : ViewForm(parent), map_(map), boxes_(boxes), heightScale_(new QSpinBox(this)), gameLight_(new QCheckBox("Game light", this)),
       materials_(new QCheckBox("Materials", this)), legend_(materialLegend(this)), view_(new TerrainView(this))
 {
@@ -123,7 +125,10 @@ Tfrm3D::Tfrm3D(const MapDocument& map, const UiPort& boxes, QWidget* parent)
         });
     connect(save, &QPushButton::clicked, this, &Tfrm3D::savePictureRequested);
     connect(view_, &TerrainView::doubleClicked, this, &Tfrm3D::savePictureRequested);
+    map_.addListener(*this);
 }
+
+Tfrm3D::~Tfrm3D() { map_.removeListener(*this); }
 
 bool Tfrm3D::openGLAvailable()
 {
@@ -139,6 +144,8 @@ void Tfrm3D::requireOpenGL()
 
 void Tfrm3D::redraw()
 {
+    reloadDue_ = false;
+    rowsChanged_ = false;
     const int seaLevel =
         seaLevelOf(QString::fromStdString(boxes_.text(Box::ediSeaLevel))).value_or(map_.state().params.SeaLevel);
     const Grid& heights = map_.heights();
@@ -151,14 +158,46 @@ void Tfrm3D::redraw()
 
 void Tfrm3D::redrawGameLayers()
 {
-    if (isVisible() && view_->hasMap() && (gameLight_->isChecked() || materials_->isChecked()))
+    if (isVisible() && view_->hasMap() && gameLayersShown())
         redraw();
 }
 
-void Tfrm3D::followGameCompanions()
+bool Tfrm3D::gameLayersShown() const { return gameLight_->isChecked() || materials_->isChecked(); }
+
+void Tfrm3D::followCommandEnd()
 {
-    if (gameCompanions().version != shownCompanions_)
-        redrawGameLayers();
+    const bool newCompanions = view_->hasMap() && gameLayersShown() && gameCompanions().version != shownCompanions_;
+    if (newCompanions || (rowsChanged_ && !rowsShowAsTheWhole()))
+        reloadDue_ = true;
+    reloadIfDue();
+}
+
+bool Tfrm3D::rowsShowAsTheWhole() const
+{
+    const MapSize size = map_.size();
+    return view_->hasMap() && !gameLayersShown() &&
+           view_->mesh().colourScale() == ColourScale(map_.heights(), size.rows, size.cols);
+}
+
+void Tfrm3D::regionChanged(const CellRect& cells)
+{
+    rowsChanged_ = true;
+    view_->noteChanged(cells);
+}
+
+void Tfrm3D::reloadIfDue()
+{
+    if (reloadDue_ && isVisible())
+        redraw();
+}
+
+// A window shown by its menu item draws at once, which the wait lets come
+// first; one shown another way, as a dock's tab brought forward, reloads
+// if the map changed while it was hidden.
+void Tfrm3D::showEvent(QShowEvent* event)
+{
+    ViewForm::showEvent(event);
+    QTimer::singleShot(0, this, &Tfrm3D::reloadIfDue);
 }
 
 QImage Tfrm3D::viewBuffer() const
@@ -175,12 +214,6 @@ std::string Tfrm3D::cameraText() const
     std::snprintf(text, sizeof text, "azimuth %.1f elevation %.1f distance %.0f", double(camera.azimuth()),
                   double(camera.elevation()), double(camera.distance()));
     return text;
-}
-
-void Tfrm3D::updateRows(int firstRow, int lastRow)
-{
-    if (isVisible())
-        view_->updateRows(map_.heights(), firstRow, lastRow);
 }
 
 // The land's colours change at the sea level too, not only the water's height.

@@ -45,6 +45,7 @@ public:
     }
 
     void refreshViews() override { calls.push_back("refresh views"); }
+    void refreshViewsAfterStroke() override { calls.push_back("refresh views after stroke"); }
     void redrawWireframes() override { calls.push_back("redraw wireframes"); }
     void hideViewsForNewMap() override { calls.push_back("hide views for new map"); }
     void newOverheadBitmap() override { calls.push_back("new bitmap"); }

@@ -12,6 +12,7 @@
 #include "views/view3d_window.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDockWidget>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -93,6 +94,15 @@ protected:
         QApplication::processEvents();
         return frm3D->viewBuffer();
     }
+    // The mouse on the Sculpt window, which must be shown.
+    void sculpt(QEvent::Type type, MapSpot spot, Qt::MouseButtons held)
+    {
+        SculptCanvas& canvas = windows->sculpt().canvas();
+        const QPointF at = canvas.pointOf(spot);
+        QMouseEvent event(type, at, canvas.viewport()->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(canvas.viewport(), &event);
+    }
+    const TerrainVertex& vertex(int row, int col) { return frm3D->view().mesh().vertices()[(row - 1) * 128 + col - 1]; }
 
     Tfrm3D* frm3D = nullptr;
 };
@@ -174,35 +184,61 @@ TEST_F(View3DTest, FollowsAnEffectAndItsUndo)
     EXPECT_EQ(picture(), before);
 }
 
-// Sending changed rows alone draws what a whole reload draws.
+// Changed cells the document reports, twice before a frame, draw what a
+// whole reload draws.
 TEST_F(View3DTest, ChangedRowsDrawAsAWholeReload)
 {
     const QImage before = picture();
     for (int r = 40; r <= 50; ++r)
         for (int c = 20; c <= 90; ++c)
             appState().HeightMap(r, c) = static_cast<Height>(100 + (tolvar::testing::irregularHeight(r, c, 3) & 1023));
-    frm3D->updateRows(40, 50);
+    form().document().regionChanged({40, 44, 20, 90});
+    form().document().regionChanged({45, 50, 20, 90});
     const QImage rows = picture();
     EXPECT_NE(rows, before);
     frm3D->redraw();
     EXPECT_EQ(picture(), rows);
 }
 
-// A stroke shows as it goes, before its release refreshes the views.
+// A stroke shows as it goes, heard from the map. Its release loads nothing
+// whole: a cell changed behind the view's back keeps its place.
 TEST_F(View3DTest, FollowsAStrokeAsItGoes)
 {
     click("Sculpt1");
     const QImage before = picture();
-    SculptCanvas& canvas = static_cast<TfrmSculpt*>(window("frmSculpt"))->canvas();
-    const auto send = [&](QEvent::Type type, MapSpot spot, Qt::MouseButtons held) {
-        const QPointF at = canvas.pointOf(spot);
-        QMouseEvent event(type, at, canvas.viewport()->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
-        QApplication::sendEvent(canvas.viewport(), &event);
-    };
-    send(QEvent::MouseButtonPress, {30, 90}, Qt::LeftButton);
-    send(QEvent::MouseMove, {40, 100}, Qt::LeftButton);
+    sculpt(QEvent::MouseButtonPress, {30, 90}, Qt::LeftButton);
+    sculpt(QEvent::MouseMove, {40, 100}, Qt::LeftButton);
     EXPECT_NE(picture(), before);
-    send(QEvent::MouseButtonRelease, {40, 100}, Qt::NoButton);
+    const float drawn = vertex(100, 20).y;
+    appState().HeightMap(100, 20) += 500;
+    sculpt(QEvent::MouseButtonRelease, {40, 100}, Qt::NoButton);
+    picture();
+    EXPECT_EQ(vertex(100, 20).y, drawn);
+}
+
+// What rows cannot show is loaded whole at the release: a Raise of 1000 on
+// the cone's top (3100 to 3107) takes the colour scale past 4095; Set
+// Height 2500 on the low ground turns its tiles from material 7 (red) to 6
+// (blue) under the bands "0:7 2000:6".
+TEST_F(View3DTest, TheReleaseLoadsTheWholeMapWhereRowsCannotShowTheStroke)
+{
+    click("Sculpt1");
+    QWidget* sculptWindow = window("frmSculpt");
+    sculptWindow->findChild<QLineEdit*>("ediStrength")->setText("100");
+    sculpt(QEvent::MouseButtonPress, {66, 63}, Qt::LeftButton);
+    sculpt(QEvent::MouseButtonRelease, {66, 63}, Qt::NoButton);
+    EXPECT_GT(appState().HeightMap(66, 63), 4095);
+    EXPECT_EQ(frm3D->view().mesh().colourScale().highest, 8191);
+
+    window("frmGameTerrain")->findChild<QLineEdit*>("ediMaterialBands")->setText("0:7 2000:6");
+    frm3D->findChild<QCheckBox*>("chkMaterials")->setChecked(true);
+    EXPECT_GT(vertex(20, 20).r, vertex(20, 20).b + 40);
+    sculptWindow->findChild<QComboBox*>("cboBrush")->setCurrentText("Set Height");
+    sculptWindow->findChild<QLineEdit*>("ediTarget")->setText("2500");
+    sculpt(QEvent::MouseButtonPress, {20, 20}, Qt::LeftButton);
+    sculpt(QEvent::MouseButtonRelease, {20, 20}, Qt::NoButton);
+    EXPECT_EQ(appState().HeightMap(20, 20), 2500);
+    EXPECT_GT(vertex(20, 20).b, vertex(20, 20).r + 40);
 }
 
 // The view moves into the single window's dock and back with its picture:
