@@ -3,7 +3,6 @@
 #include "core/error.h"
 #include "core/number_text.h"
 
-#include <algorithm>
 #include <array>
 
 namespace tolvar {
@@ -96,9 +95,7 @@ void Frame::readParameters()
 
 void Frame::takeSnapshot()
 {
-    for (int r = 1; r <= state_.MapRows; ++r)
-        for (int c = 1; c <= state_.MapCols; ++c)
-            state_.UndoMap(r, c) = state_.HeightMap(r, c);
+    CopyMapCells(state_.HeightMap, state_.UndoMap, document_.size());
 }
 
 void Frame::RefreshViews()
@@ -137,10 +134,8 @@ void Frame::rollBack(const Mark& mark)
     // An operation that began holds the heights it began from in the Undo
     // snapshot; a command stopped before then changed no height.
     if (transaction_.operations() != mark.operations) {
-        const MapSize size = document_.size();
-        for (int r = 1; r <= size.rows; ++r)
-            std::copy(state_.UndoMap.row(r) + 1, state_.UndoMap.row(r) + 1 + size.cols, state_.HeightMap.row(r) + 1);
-        document_.regionChanged(CellRect::Whole(size));
+        CopyMapCells(state_.UndoMap, state_.HeightMap, document_.size());
+        document_.regionChanged(CellRect::Whole(document_.size()));
     }
     state_.UndoMap = *mark.undoMap;
     state_.MapRows = mark.size.rows;

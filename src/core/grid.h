@@ -66,6 +66,13 @@ struct CellRect {
     bool operator==(const CellRect&) const = default;
 };
 
+// The cells of a map of this size, border ring left out.
+inline void CopyMapCells(const Grid& from, Grid& to, MapSize size)
+{
+    for (int r = 1; r <= size.rows; ++r)
+        std::copy(from.row(r) + 1, from.row(r) + 1 + size.cols, to.row(r) + 1);
+}
+
 // Height files of every kind hold little-endian 16-bit words.
 inline void AppendWord(std::vector<std::uint8_t>& bytes, std::uint16_t word)
 {

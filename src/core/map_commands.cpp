@@ -10,9 +10,7 @@ namespace tolvar {
 void Undo(Frame& frame)
 {
     AppState& s = frame.state();
-    for (int r = 1; r <= s.MapRows; ++r)
-        for (int c = 1; c <= s.MapCols; ++c)
-            s.HeightMap(r, c) = s.UndoMap(r, c);
+    CopyMapCells(s.UndoMap, s.HeightMap, frame.document().size());
     frame.ui().setEnabled("UndoZ1", false);
     frame.RefreshViews();
     frame.ui().setPointInfo("Undone");
