@@ -100,13 +100,24 @@ void Frame::takeSnapshot()
 
 void Frame::RefreshViews()
 {
-    // Showing a view can resize it, and a resize refreshes the views again.
     if (refreshing_)
         return;
     document_.mapReplaced();
+    refreshOnce(&UiPort::refreshViews);
+}
+
+void Frame::RefreshViewsAfterStroke()
+{
+    if (!refreshing_)
+        refreshOnce(&UiPort::refreshViewsAfterStroke);
+}
+
+// Showing a view can resize it, and a resize refreshes the views again.
+void Frame::refreshOnce(void (UiPort::*refresh)())
+{
     refreshing_ = true;
     try {
-        ui_.refreshViews();
+        (ui_.*refresh)();
     } catch (...) {
         refreshing_ = false;
         throw;

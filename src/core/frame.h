@@ -34,6 +34,9 @@ public:
     // The map may have changed as a whole: the document tells its
     // listeners, and the checked views are shown and drawn anew.
     void RefreshViews();
+    // After a stroke, whose dabs the document heard of already: the views
+    // that did not draw them as they came.
+    void RefreshViewsAfterStroke();
     void LogCommand(const std::string& line);
     void BusyCursorOn();
     void BusyCursorOff();
@@ -60,6 +63,7 @@ private:
     void takeMapSize();
     void readParameters();
     void takeSnapshot();
+    void refreshOnce(void (UiPort::*refresh)());
 
     UiPort& ui_;
     Prompter& prompter_;

@@ -19,7 +19,7 @@ std::unique_ptr<Stroke> StartStroke(Frame& frame, const BrushSettings& settings,
 void FinishStroke(Frame& frame, const Stroke& stroke)
 {
     frame.LogCommand(StrokeLine({stroke.settings(), stroke.path()}));
-    frame.ui().refreshViewsAfterStroke();
+    frame.RefreshViewsAfterStroke();
 }
 
 std::string StrokeStateName(const BrushSettings& settings)
