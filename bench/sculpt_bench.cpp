@@ -1,3 +1,4 @@
+#include "bench_windows.h"
 #include "irregular_map.h"
 
 #include "core/frame.h"
@@ -121,20 +122,8 @@ BENCHMARK(BM_SculptStrokeEnd)->Unit(benchmark::kMillisecond);
 // makes its state, as the canvas reports them.
 void BM_SculptOneDabStroke(benchmark::State& bench)
 {
-    ScriptedPrompter prompter;
-    const auto settings = AppSettings::inMemory();
-    AppWindows windows(prompter, *settings);
-    TForm1& form1 = windows.form1();
-    form1.setText(Box::cboHeight, "5120");
-    form1.setChecked("Sculpt1", true);
-    form1.runner().runInFrame(
-        [](Frame& frame) {
-            frame.BeginOperation();
-            fillHills(frame.state().HeightMap);
-            frame.RefreshViews();
-        },
-        "Hills");
-    SculptCanvas& canvas = windows.sculpt().canvas();
+    tolvar::bench::BenchWindows program("Sculpt1", fillHills);
+    SculptCanvas& canvas = program.windows.sculpt().canvas();
     int step = 0;
     for (auto _ : bench) {
         ++step;
