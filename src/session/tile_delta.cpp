@@ -33,18 +33,13 @@ TileDelta TileDelta::Between(const Grid& before, const Grid& after, const MapTil
         for (int tileCol = 0; tileCol < MapTiles::PerSide; ++tileCol) {
             if (!among.has(tileRow, tileCol))
                 continue;
-            if (const TileArea area = MapTiles::area(tileRow, tileCol); differs(before, after, area))
-                delta.tiles_.push_back({tileRow, tileCol, cellsOf(before, area), cellsOf(after, area)});
+            if (const TileArea area = MapTiles::area(tileRow, tileCol); differs(before, after, area)) {
+                const Tile& tile =
+                    delta.tiles_.emplace_back(Tile{tileRow, tileCol, cellsOf(before, area), cellsOf(after, area)});
+                delta.bytes_ += (tile.before.size() + tile.after.size()) * sizeof(Height);
+            }
         }
     return delta;
-}
-
-std::size_t TileDelta::bytes() const
-{
-    std::size_t total = 0;
-    for (const Tile& tile : tiles_)
-        total += (tile.before.size() + tile.after.size()) * sizeof(Height);
-    return total;
 }
 
 void TileDelta::apply(Grid& grid, std::vector<Height> Tile::*cells) const

@@ -19,7 +19,7 @@ public:
     bool empty() const { return tiles_.empty(); }
     std::size_t tileCount() const { return tiles_.size(); }
     // The memory the cells take.
-    std::size_t bytes() const;
+    std::size_t bytes() const { return bytes_; }
 
     // Writes the tiles' cells as they were before, or after, into grid.
     void applyBefore(Grid& grid) const { apply(grid, &Tile::before); }
@@ -35,6 +35,7 @@ private:
     void apply(Grid& grid, std::vector<Height> Tile::*cells) const;
 
     std::vector<Tile> tiles_;
+    std::size_t bytes_ = 0;
 };
 
 } // namespace tolvar
