@@ -175,6 +175,9 @@ void TfrmSculpt::redraw()
     if (newSize)
         fitToView();
     showView();
+    // The cell under the cursor may have changed with the map.
+    if (statusSpot_)
+        showStatus(*statusSpot_);
 }
 
 // "Zoom 100 %", after the colour scale when the map has widened it.
@@ -272,6 +275,7 @@ bool TfrmSculpt::onCurrentScale() const
 
 void TfrmSculpt::showStatus(MapSpot spot)
 {
+    statusSpot_ = spot;
     labSculptStatus_->setText(QString::fromStdString(SculptStatusText(map_.heights(), map_.size().rows,
                                                                       map_.size().cols, nearestCell(spot.row),
                                                                       nearestCell(spot.col))));

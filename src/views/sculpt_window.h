@@ -51,6 +51,8 @@ private:
     void addScalingKey(const char* key, QLineEdit* box, double factor, int highest);
 
     const MapDocument& map_;
+    // Where the status line last read the map.
+    std::optional<MapSpot> statusSpot_;
     OperationRunner& runner_;
     QComboBox* cboBrush_;
     QLineEdit* ediRadius_;

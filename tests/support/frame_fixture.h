@@ -16,7 +16,6 @@ struct FreshAppState {
 
 class FrameTest : public ::testing::Test {
 protected:
-
     AppState& state() { return appState(); }
     Grid& map() { return appState().HeightMap; }
 

@@ -50,7 +50,8 @@ TEST_F(SculptWindowTest, ReadsTheCellUnderTheCursorAsThePlanIsOriented)
     EXPECT_TRUE(status().starts_with("Row 128  Column 1  Height ")) << status();
 }
 
-// A press, a drag and the release make one stroke, one operation of the frame.
+// A press, a drag and the release make one stroke, one operation of the
+// frame. The status line under the cursor reads the map Undo puts back.
 TEST_F(SculptWindowTest, ADragIsOneStrokeThatUndoTakesBack)
 {
     window("frmSculpt")->findChild<QLineEdit*>("ediRadius")->setText("2");
@@ -58,8 +59,11 @@ TEST_F(SculptWindowTest, ADragIsOneStrokeThatUndoTakesBack)
     mouse(QEvent::MouseMove, {45.5, 98.5}, Qt::LeftButton);        // column 46
     mouse(QEvent::MouseButtonRelease, {45.5, 98.5}, Qt::NoButton);
     EXPECT_EQ(appState().HeightMap(30, 43), appState().UndoMap(30, 43) + 500);
+    const std::string unraised = "Height " + std::to_string(appState().UndoMap(30, 46)) + " ";
+    EXPECT_EQ(status().find(unraised), std::string::npos) << status();
     click("UndoZ1");
     EXPECT_EQ(appState().HeightMap, appState().UndoMap);
+    EXPECT_NE(status().find(unraised), std::string::npos) << status();
 }
 
 // Colours sit on the game's scale, 0 to 4095, so a stroke far away leaves a
